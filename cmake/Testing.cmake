@@ -1,0 +1,26 @@
+# GoogleTest for both trees: Debian's libgtest natively, its sources cross-built for Windows.
+if(LANXING_WINDOWS)
+  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  set(LANXING_GTEST gtest_main gmock)
+else()
+  find_package(GTest REQUIRED)
+  set(LANXING_GTEST GTest::gtest_main GTest::gmock)
+endif()
+include(GoogleTest)
+
+# lanxing_test(name SOURCES... LIBS ...): one test program whose cases CTest lists one by one.
+function(lanxing_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} ${LANXING_GTEST})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  if(LANXING_WINDOWS)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+      PROPERTIES FIXTURES_REQUIRED wine LABELS win32)
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
+  endif()
+endfunction()

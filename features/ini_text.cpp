@@ -1,0 +1,171 @@
+#include "features/ini_text.h"
+
+#include <vector>
+
+#include "ui/gbk.h"
+
+namespace ini {
+
+namespace {
+
+// Blanks as the profile functions trim them: ASCII white space, CR and the DOS end-of-file mark.
+bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == 0x1A; }
+
+std::string_view trimmed(std::string_view s) {
+  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+enum class LineKind { other, section, key };
+
+struct Line {
+  std::size_t begin = 0, end = 0;  // the line's bytes in the file, terminator included
+  LineKind kind = LineKind::other;
+  std::string_view name;                  // section or key name
+  std::optional<std::string_view> value;  // a key's value when the line has '='
+};
+
+// Position of the last ']' that is a character of its own (a GBK trail byte may be 0x5D).
+std::optional<std::size_t> lastClosingBracket(std::string_view s) {
+  std::optional<std::size_t> found;
+  for (std::size_t i = 0; i < s.size(); i += gbk::charLength(s, i))
+    if (s[i] == ']') found = i;
+  return found;
+}
+
+Line parseLine(std::string_view file, std::size_t begin, std::size_t end) {
+  Line line;
+  line.begin = begin;
+  line.end = end;
+  const std::string_view text = trimmed(file.substr(begin, end - begin));
+  if (text.empty()) return line;
+  if (text.front() == '[') {
+    if (auto close = lastClosingBracket(text)) {
+      line.kind = LineKind::section;
+      line.name = text.substr(1, *close - 1);
+      return line;
+    }
+  }
+  line.kind = LineKind::key;
+  // '=' (0x3D) is never a GBK trail byte, so a plain search is safe.
+  const std::size_t eq = text.find('=');
+  if (eq == std::string_view::npos) {
+    line.name = text;
+  } else {
+    line.name = trimmed(text.substr(0, eq));
+    line.value = trimmed(text.substr(eq + 1));
+  }
+  return line;
+}
+
+std::vector<Line> parse(std::string_view file) {
+  std::vector<Line> lines;
+  std::size_t begin = 0;
+  while (begin < file.size()) {
+    std::size_t nl = file.find('\n', begin);
+    const std::size_t end = nl == std::string_view::npos ? file.size() : nl + 1;
+    lines.push_back(parseLine(file, begin, end));
+    begin = end;
+  }
+  return lines;
+}
+
+// Where one section lies among the lines: its header and the lines up to the next header.
+struct SectionSpan {
+  std::size_t header = 0, bodyEnd = 0;
+};
+
+std::optional<SectionSpan> findSection(const std::vector<Line>& lines, std::string_view section) {
+  const std::string_view wanted = trimmed(section);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].kind != LineKind::section || lines[i].name.empty() ||
+        !gbk::equalIgnoringAsciiCase(lines[i].name, wanted))
+      continue;
+    std::size_t end = i + 1;
+    while (end < lines.size() && lines[end].kind != LineKind::section) ++end;
+    return SectionSpan{i, end};
+  }
+  return std::nullopt;
+}
+
+std::optional<std::size_t> findKey(const std::vector<Line>& lines, SectionSpan span, std::string_view key) {
+  const std::string_view wanted = trimmed(key);
+  for (std::size_t i = span.header + 1; i < span.bodyEnd; ++i)
+    if (lines[i].kind == LineKind::key && gbk::equalIgnoringAsciiCase(lines[i].name, wanted)) return i;
+  return std::nullopt;
+}
+
+std::string_view stripMatchingQuotes(std::string_view value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+    return value.substr(1, value.size() - 2);
+  return value;
+}
+
+bool endsWithNewline(std::string_view s) { return !s.empty() && s.back() == '\n'; }
+
+// The file with lines [from, to) replaced by `insert`.
+std::string spliced(std::string_view file, const std::vector<Line>& lines, std::size_t from, std::size_t to,
+                    std::string_view insert) {
+  const std::size_t cutBegin = from < lines.size() ? lines[from].begin : file.size();
+  const std::size_t cutEnd = to < lines.size() ? lines[to].begin : file.size();
+  std::string out;
+  out.reserve(file.size() + insert.size() + 2);
+  out.append(file.substr(0, cutBegin));
+  // A line put after a last line that has no terminator must start on a line of its own.
+  if (!insert.empty() && cutBegin == file.size() && !out.empty() && !endsWithNewline(out)) out += "\r\n";
+  out.append(insert);
+  out.append(file.substr(cutEnd));
+  return out;
+}
+
+std::string keyLine(std::string_view key, std::string_view value) {
+  std::string line;
+  line.reserve(key.size() + value.size() + 3);
+  line.append(key).append("=").append(value).append("\r\n");
+  return line;
+}
+
+}  // namespace
+
+std::optional<std::string> findValue(std::string_view file, std::string_view section, std::string_view key) {
+  const std::vector<Line> lines = parse(file);
+  const auto span = findSection(lines, section);
+  if (!span) return std::nullopt;
+  const auto at = findKey(lines, *span, key);
+  if (!at || !lines[*at].value) return std::nullopt;
+  return std::string(stripMatchingQuotes(*lines[*at].value));
+}
+
+std::string withValue(std::string_view file, std::string_view section, std::string_view key, std::string_view value) {
+  const std::vector<Line> lines = parse(file);
+  const auto span = findSection(lines, section);
+  if (!span) {
+    std::string added;
+    added.append("[").append(section).append("]\r\n").append(keyLine(key, value));
+    return spliced(file, lines, lines.size(), lines.size(), added);
+  }
+  if (const auto at = findKey(lines, *span, key)) return spliced(file, lines, *at, *at + 1, keyLine(key, value));
+  std::size_t after = span->header + 1;
+  for (std::size_t i = span->header + 1; i < span->bodyEnd; ++i)
+    if (lines[i].kind != LineKind::other) after = i + 1;
+  return spliced(file, lines, after, after, keyLine(key, value));
+}
+
+std::string withoutKey(std::string_view file, std::string_view section, std::string_view key) {
+  const std::vector<Line> lines = parse(file);
+  const auto span = findSection(lines, section);
+  if (!span) return std::string(file);
+  const auto at = findKey(lines, *span, key);
+  if (!at) return std::string(file);
+  return spliced(file, lines, *at, *at + 1, {});
+}
+
+std::string withoutSection(std::string_view file, std::string_view section) {
+  const std::vector<Line> lines = parse(file);
+  const auto span = findSection(lines, section);
+  if (!span) return std::string(file);
+  return spliced(file, lines, span->header, span->bodyEnd, {});
+}
+
+}  // namespace ini

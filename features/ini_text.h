@@ -1,0 +1,27 @@
+#pragma once
+// The settings file's text as the system's profile functions see it, on GBK bytes, with no I/O:
+// lines are trimmed of blanks; "[name]" opens a section; "key = value" is a key; names match
+// without regard to ASCII case; a value in matching quotes loses them. Reads look in the first
+// section of a name only. Edits change the one line concerned and keep every other byte.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ini {
+
+// The value of `key` in `section`, or nothing when the section or key is missing or the key line
+// has no '='. Section and key are compared after trimming their blanks.
+std::optional<std::string> findValue(std::string_view file, std::string_view section, std::string_view key);
+
+// The file with `key` in `section` set to `value`: the key's line is replaced, or a new line is put
+// after the section's last non-blank line, or a new section is appended at the end. New lines end
+// in CR LF.
+std::string withValue(std::string_view file, std::string_view section, std::string_view key, std::string_view value);
+
+// The file without the first line of `key` in `section`.
+std::string withoutKey(std::string_view file, std::string_view section, std::string_view key);
+
+// The file without the first section named `section`, header and body.
+std::string withoutSection(std::string_view file, std::string_view section);
+
+}  // namespace ini

@@ -1,0 +1,43 @@
+#pragma once
+// The settings file 配置.ini beside the executable: one value read or written per call, the path
+// built afresh each time, nothing cached. Portable; the file system comes in through SettingsStorage.
+#include <optional>
+#include <string>
+#include <string_view>
+
+// What reading the whole file gave.
+struct StoredFile {
+  enum class State { missing, read, unreadable } state = State::missing;
+  std::string bytes;
+};
+
+class SettingsStorage {
+ public:
+  virtual ~SettingsStorage() = default;
+  virtual StoredFile load(const std::string& path) = 0;
+  // Puts `bytes` in place of the file in one step, so a failure leaves the old file whole.
+  [[nodiscard]] virtual bool replace(const std::string& path, std::string_view bytes) = 0;
+};
+
+// A value read back is cut to this many bytes, as the 10240-byte read buffer allows.
+inline constexpr std::size_t kLongestSettingValue = 10239;
+
+class SettingsFile {
+ public:
+  SettingsFile(SettingsStorage& storage, std::string programDirectory)
+      : storage_(storage), programDirectory_(std::move(programDirectory)) {}
+
+  // Empty text for a missing file, section or key, and for an empty path, section or key.
+  std::string ReadSetting(std::string_view section, std::string_view key) const;
+
+  // Sets a value; no key deletes the section, no value deletes the key. False when the file could
+  // not be read or written; the file is then as it was.
+  bool WriteSetting(std::string_view section, std::optional<std::string_view> key,
+                    std::optional<std::string_view> value) const;
+
+  std::string path() const;
+
+ private:
+  SettingsStorage& storage_;
+  std::string programDirectory_;
+};

@@ -1,0 +1,70 @@
+#include "features/settings_storage_win32.h"
+
+#include <windows.h>
+
+#include "ui/gbk_text_win32.h"
+
+namespace {
+
+struct FileHandle {
+  HANDLE h;
+  explicit FileHandle(HANDLE handle) : h(handle) {}
+  ~FileHandle() {
+    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  bool valid() const { return h != INVALID_HANDLE_VALUE; }
+};
+
+bool writeAll(HANDLE h, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD written = 0;
+    if (!WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+StoredFile SettingsStorageWin32::load(const std::string& path) {
+  FileHandle file(CreateFileW(wideFromGbk(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) {
+    const DWORD error = GetLastError();
+    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return {missing ? StoredFile::State::missing : StoredFile::State::unreadable, {}};
+  }
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.h, &size) || size.QuadPart > 64 * 1024 * 1024) return {StoredFile::State::unreadable, {}};
+  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD got = 0;
+    if (!ReadFile(file.h, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &got, nullptr))
+      return {StoredFile::State::unreadable, {}};
+    if (got == 0) break;
+    done += got;
+  }
+  bytes.resize(done);
+  return {StoredFile::State::read, std::move(bytes)};
+}
+
+bool SettingsStorageWin32::replace(const std::string& path, std::string_view bytes) {
+  const std::wstring target = wideFromGbk(path);
+  const std::wstring temporary = target + L".tmp";
+  {
+    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return false;
+    if (!writeAll(file.h, bytes) || !FlushFileBuffers(file.h)) {
+      CloseHandle(file.h);
+      file.h = INVALID_HANDLE_VALUE;
+      DeleteFileW(temporary.c_str());
+      return false;
+    }
+  }
+  if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  DeleteFileW(temporary.c_str());
+  return false;
+}

@@ -1,0 +1,157 @@
+"""Drives the real program under Wine as a person would: windows found by title, clicks and keys
+through xdotool, screenshots, the settings file, and every byte the program played."""
+import contextlib
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+from pathlib import Path
+
+EXE = Path(os.environ["LANXING_EXE"])
+WINE_DIR = Path(os.environ["LANXING_WINE_DIR"])
+ARTIFACTS = Path(os.environ.get("LANXING_ARTIFACTS", tempfile.gettempdir()))
+MAIN_TITLE = "澜星助手工具箱v1.6"
+
+
+def display():
+    return (WINE_DIR / "display").read_text().strip()
+
+
+def wine(*args, env=None, timeout=60, check=True):
+    """Runs a Windows program in the tests' Wine session and returns its stdout as text."""
+    done = subprocess.run([str(WINE_DIR / "wine-run.sh"), *map(str, args)], env=env, capture_output=True,
+                          timeout=timeout)
+    out = done.stdout.decode("utf-8", "replace")
+    if check and done.returncode != 0:
+        raise AssertionError(f"{args} failed ({done.returncode}): {out}")
+    return out
+
+
+def inspect(*args, check=True, timeout=60):
+    return wine(WINE_DIR / "wininspect.exe", *args, check=check, timeout=timeout)
+
+
+def poll(condition, timeout=10.0, what="condition"):
+    """Returns condition()'s first true value, failing when the deadline passes first."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out waiting for {what}")
+        time.sleep(0.05)
+
+
+class Window:
+    def __init__(self, title):
+        self.title = title
+
+    def rect(self):
+        """(x, y, width, height, client_x, client_y, client_width, client_height) on screen."""
+        return tuple(int(v) for v in inspect("rect", self.title).split())
+
+    def children(self):
+        rows = []
+        for line in inspect("children", self.title).splitlines():
+            ident, cls, visible, rect, *text = line.split(" ", 4)
+            rows.append({"id": int(ident), "class": cls, "visible": visible == "1",
+                         "rect": tuple(int(v) for v in rect.split(",")), "text": text[0] if text else ""})
+        return rows
+
+    def exstyle(self):
+        return int(inspect("exstyle", self.title).strip(), 16)
+
+    def click(self, x, y, button=1):
+        """Clicks at client coordinates (x, y)."""
+        r = self.rect()
+        xdotool("mousemove", "--sync", r[4] + x, r[5] + y)
+        xdotool("click", button)
+
+    def hover(self, x, y):
+        r = self.rect()
+        xdotool("mousemove", "--sync", r[4] + x, r[5] + y)
+
+    def close(self):
+        inspect("close", self.title)
+
+    def screenshot(self, name):
+        r = self.rect()
+        path = ARTIFACTS / f"{name}.png"
+        path.parent.mkdir(parents=True, exist_ok=True)
+        subprocess.run(["import", "-display", display(), "-window", "root", "-crop",
+                        f"{r[2]}x{r[3]}+{r[0]}+{r[1]}", "+repage", str(path)], check=True, timeout=30)
+        return path
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *map(str, args)], env={**os.environ, "DISPLAY": display()}, check=True, timeout=30)
+
+
+def wait_window(title, timeout=20.0):
+    inspect("wait", title, int(timeout * 1000), timeout=timeout + 30)
+    return Window(title)
+
+
+def wait_gone(title, timeout=20.0):
+    inspect("gone", title, int(timeout * 1000), timeout=timeout + 30)
+
+
+def pixel(png, x, y):
+    """The (r, g, b) of one pixel of a picture."""
+    out = subprocess.run(["convert", str(png), "-crop", f"1x1+{x}+{y}", "-depth", "8", "rgb:-"],
+                         capture_output=True, check=True).stdout
+    return tuple(out[:3])
+
+
+class Program:
+    """One run of the program from a folder of its own, so its settings file is private."""
+
+    def __init__(self, folder=None):
+        self.folder = Path(folder or tempfile.mkdtemp(prefix="lanxing-"))
+        self.exe = self.folder / EXE.name
+        if not self.exe.exists():
+            shutil.copy2(EXE, self.exe)
+        self.wavout = self.folder / "played.raw"
+        self.process = None
+
+    @property
+    def settings_file(self):
+        return self.folder / "配置.ini"
+
+    def start(self):
+        env = {**os.environ, "WINE_TEST_WAVOUT": str(self.wavout)}
+        # The single-instance guard compares the on-disk name, so start the exe by exactly that name.
+        self.process = subprocess.Popen([str(WINE_DIR / "wine-run.sh"), str(self.exe)], env=env, cwd=self.folder,
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        return self
+
+    def wait_exit(self, timeout=20.0):
+        return self.process.wait(timeout=timeout)
+
+    def played_streams(self):
+        """The bytes of every output stream the program opened, in the order it opened them."""
+        files = sorted(self.folder.glob("played.raw*"))
+        return [f.read_bytes() for f in files]
+
+    def stop(self):
+        if self.process and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait(timeout=10)
+
+
+@contextlib.contextmanager
+def running(folder=None):
+    program = Program(folder).start()
+    try:
+        yield program
+    finally:
+        program.stop()
+
+
+class ProgramTest(unittest.TestCase):
+    def artifact(self, name):
+        return f"{type(self).__name__}.{name}"

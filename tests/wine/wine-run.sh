@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Runs a Windows program in the tests' Wine session (prefix, display, sound card of this folder).
+here=$(cd "$(dirname "$0")" && pwd)
+export WINEPREFIX="${WINE_TEST_PREFIX:-$here/prefix}" WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 ALSA_CONFIG_PATH="$here/asound.conf"
+DISPLAY="${WINE_TEST_DISPLAY:-$(cat "$here/display" 2>/dev/null)}"
+export DISPLAY="${DISPLAY:?the Wine test session is not started: run 'session.sh start' first}"
+# The session's first process starts Wine's services, which inherit its stdio and any open fd:
+# a no-op program with everything closed goes first so a caller's pipe is never held open.
+( flock 9
+  wineserver -p600 </dev/null >/dev/null 2>&1 9>&-
+  wine "$here/wine-noop.exe" </dev/null >/dev/null 2>&1 9>&-
+) 9>"$WINEPREFIX.lock"
+exec wine "$@"
