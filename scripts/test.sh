@@ -9,6 +9,8 @@ cd "$root"
 status=0
 echo "== unit tests (native, ASan + UBSan)"
 ctest --test-dir build/host -j2 --output-on-failure --timeout 600 || status=1
+echo "== fuzz targets (libFuzzer, ASan + UBSan, bounded time)"
+ctest --test-dir build/fuzz -j2 --output-on-failure || status=1
 echo "== Win32 and end-to-end tests (Wine)"
 ctest --test-dir build/win32 -j2 --output-on-failure --timeout 900 || status=1
 exit $status
