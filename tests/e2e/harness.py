@@ -20,12 +20,15 @@ def display():
 
 
 def wine(*args, env=None, timeout=60, check=True):
-    """Runs a Windows program in the tests' Wine session and returns its stdout as text."""
-    done = subprocess.run([str(WINE_DIR / "wine-run.sh"), *map(str, args)], env=env, capture_output=True,
-                          timeout=timeout)
-    out = done.stdout.decode("utf-8", "replace")
-    if check and done.returncode != 0:
-        raise AssertionError(f"{args} failed ({done.returncode}): {out}")
+    """Runs a Windows program in the tests' Wine session and returns its stdout as text. The output
+    goes through a file, not a pipe: a Wine service started on the way may inherit it and live on."""
+    with tempfile.TemporaryFile() as captured:
+        code = subprocess.run([str(WINE_DIR / "wine-run.sh"), *map(str, args)], env=env, stdout=captured,
+                              stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=timeout).returncode
+        captured.seek(0)
+        out = captured.read().decode("utf-8", "replace")
+    if check and code != 0:
+        raise AssertionError(f"{args} failed ({code}): {out}")
     return out
 
 
