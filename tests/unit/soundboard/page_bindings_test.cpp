@@ -19,8 +19,12 @@ TEST(PageBindings, EachPageHasTwentyButtonsInOrderWithTheJingleFourthAndStopLast
     for (int k = 1; k <= 20; ++k) {
       const PageButtonBinding& b = all[static_cast<std::size_t>(page * 20 + k - 1)];
       EXPECT_EQ(b.unit, std::string(kPages[page]) + std::to_string(k));
-      if (k == 4) EXPECT_TRUE(b.action == Action::playEffect && b.effect == 2 && !b.loop) << b.unit;
-      if (k == 20) EXPECT_EQ(b.action, Action::stopOnly) << b.unit;
+      if (k == 4) {
+        EXPECT_TRUE(b.action == Action::playEffect && b.effect == 2 && !b.loop) << b.unit;
+      }
+      if (k == 20) {
+        EXPECT_EQ(b.action, Action::stopOnly) << b.unit;
+      }
     }
   }
 }
