@@ -201,6 +201,11 @@ std::vector<float> resample(const std::vector<float>& in, int fromRate, int toRa
     const float b = filtered[std::min(k + 1, in.size() - 1)];
     out[i] = float(a + (b - a) * f);
   }
+  if (toRate > fromRate) {
+    // Interpolation leaves faint mirror images of the sound above the old Nyquist: remove them.
+    Biquad a = Biquad::lowPass(toRate, fromRate * 0.45), b = Biquad::lowPass(toRate, fromRate * 0.45);
+    for (float& x : out) x = b.step(a.step(x));
+  }
   return out;
 }
 

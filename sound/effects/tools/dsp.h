@@ -51,7 +51,7 @@ void reverb(Stereo& s, double size, double wet);
 // Feedback echo on both channels.
 void echo(Stereo& s, double delaySeconds, double feedback, double wet);
 
-// Rate change by linear interpolation after a low-pass at the lower Nyquist.
+// Rate change by linear interpolation, low-passed at the lower rate's Nyquist.
 std::vector<float> resample(const std::vector<float>& in, int fromRate, int toRate);
 
 // Smooth saturation: loud passages flatten instead of clipping.

@@ -49,7 +49,7 @@ Stereo canonRingtone(const RenderContext& c) {
 Stereo openingFanfare(const RenderContext& c) {
   // Ta, ta-ta, taaa — TAAAA: brass over a timpani stroke and a cymbal.
   std::vector<Note> n;
-  addTune(n, "G4:0.5 G4:0.25 G4:0.25 C5:1 E5+C5+G4:2.5", 0.0, 0.34, {Instrument::brass, 1.0f, 0.0f, 0.92});
+  addTune(n, "G4:0.5 G4:0.25 G4:0.25 C5:1 E5+C5+G4:2.5", 0.0, 0.34, {Instrument::brass, 1.0f, 0.0f, 0.75});
   addTune(n, "C3:0.5 C3:0.5 r:1 C3:2", 0.0, 0.34, {Instrument::timpani, 0.9f, 0.0f, 1.0});
   Stereo s = renderScore(c.rate, c.frames, n, c.seed);
   Rng rng(c.seed);

@@ -40,6 +40,7 @@ Stereo phoneKeys(const RenderContext& c) {
   double t = 1.1;
   for (std::string_view keys : {"13800138000", "1", "3", "0#", "2", "*9"}) {
     for (char key : keys) {
+      if (t + 0.25 > c.seconds()) break;
       addKeyTone(s, key, t, rng.between(0.16, 0.22), 1.0f);
       t += rng.between(0.27, 0.34);
     }

@@ -77,7 +77,9 @@ std::vector<float> sustained(int rate, const Note& n, double attack, double rele
 std::vector<float> pluck(int rate, const Note& n, Rng& rng) {
   const std::size_t period = std::max<std::size_t>(2, std::size_t(rate / noteHz(n.midi)));
   std::vector<float> line(period);
-  for (float& x : line) x = rng.bipolar();
+  // Softened noise: a plucked string, not a click.
+  float previous = 0.0f;
+  for (float& x : line) x = previous = 0.5f * (previous + rng.bipolar());
   std::vector<float> out(std::size_t((n.length + 0.3) * rate));
   for (std::size_t i = 0; i < out.size(); ++i) {
     const std::size_t k = i % period;
