@@ -17,40 +17,29 @@ Coeffs prepare(double rate, double hz, double q) {
 }
 }  // namespace
 
+Biquad Biquad::fromCoefficients(double b0, double b1, double b2, double a0, double a1, double a2) {
+  Biquad f;
+  f.b0_ = b0 / a0;
+  f.b1_ = b1 / a0;
+  f.b2_ = b2 / a0;
+  f.a1_ = a1 / a0;
+  f.a2_ = a2 / a0;
+  return f;
+}
+
 Biquad Biquad::lowPass(double rate, double hz, double q) {
   const Coeffs c = prepare(rate, hz, q);
-  const double a0 = 1 + c.alpha;
-  Biquad f;
-  f.b0_ = (1 - c.cw) / 2 / a0;
-  f.b1_ = (1 - c.cw) / a0;
-  f.b2_ = f.b0_;
-  f.a1_ = -2 * c.cw / a0;
-  f.a2_ = (1 - c.alpha) / a0;
-  return f;
+  return fromCoefficients((1 - c.cw) / 2, 1 - c.cw, (1 - c.cw) / 2, 1 + c.alpha, -2 * c.cw, 1 - c.alpha);
 }
 
 Biquad Biquad::highPass(double rate, double hz, double q) {
   const Coeffs c = prepare(rate, hz, q);
-  const double a0 = 1 + c.alpha;
-  Biquad f;
-  f.b0_ = (1 + c.cw) / 2 / a0;
-  f.b1_ = -(1 + c.cw) / a0;
-  f.b2_ = f.b0_;
-  f.a1_ = -2 * c.cw / a0;
-  f.a2_ = (1 - c.alpha) / a0;
-  return f;
+  return fromCoefficients((1 + c.cw) / 2, -(1 + c.cw), (1 + c.cw) / 2, 1 + c.alpha, -2 * c.cw, 1 - c.alpha);
 }
 
 Biquad Biquad::bandPass(double rate, double hz, double q) {
   const Coeffs c = prepare(rate, hz, q);
-  const double a0 = 1 + c.alpha;
-  Biquad f;
-  f.b0_ = c.alpha / a0;
-  f.b1_ = 0;
-  f.b2_ = -c.alpha / a0;
-  f.a1_ = -2 * c.cw / a0;
-  f.a2_ = (1 - c.alpha) / a0;
-  return f;
+  return fromCoefficients(c.alpha, 0, -c.alpha, 1 + c.alpha, -2 * c.cw, 1 - c.alpha);
 }
 
 float Biquad::step(float x) {

@@ -15,6 +15,7 @@ class Biquad {
   void process(std::vector<float>& samples);
 
  private:
+  static Biquad fromCoefficients(double b0, double b1, double b2, double a0, double a1, double a2);
   double b0_ = 1, b1_ = 0, b2_ = 0, a1_ = 0, a2_ = 0;
   double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;
 };

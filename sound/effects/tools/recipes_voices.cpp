@@ -34,6 +34,18 @@ Stereo voiceAlone(const RenderContext& c, const std::vector<Syllable>& syllables
   mixIn(s, renderVoice(c.rate, c.frames, syllables, {formantScale}, rng), 0.0, 1.0f, pan);
   return s;
 }
+
+// Crying phrases one after another, with lengths and pitches drawn from the given ranges.
+Stereo cryingPhrases(const RenderContext& c, std::pair<double, double> length, std::pair<double, double> pitch,
+                     double formantScale, double room) {
+  Rng rng(c.seed);
+  std::vector<Syllable> v;
+  for (double t = 0.1; t < c.seconds() - 1.2;)
+    t = addCry(v, t, rng.between(length.first, length.second), rng.between(pitch.first, pitch.second), rng);
+  Stereo s = voiceAlone(c, v, formantScale);
+  reverb(s, room, 0.15);
+  return s;
+}
 }  // namespace
 
 Stereo crowdLaugh(const RenderContext& c) {
@@ -89,14 +101,7 @@ Stereo childLaugh(const RenderContext& c) {
   return voiceAlone(c, v, 1.3);
 }
 
-Stereo womanCrying(const RenderContext& c) {
-  Rng rng(c.seed);
-  std::vector<Syllable> v;
-  for (double t = 0.1; t < c.seconds() - 1.2;) t = addCry(v, t, rng.between(0.8, 1.4), rng.between(300, 360), rng);
-  Stereo s = voiceAlone(c, v, 1.17);
-  reverb(s, 0.4, 0.15);
-  return s;
-}
+Stereo womanCrying(const RenderContext& c) { return cryingPhrases(c, {0.8, 1.4}, {300, 360}, 1.17, 0.4); }
 
 Stereo brokenSobbing(const RenderContext& c) {
   // Short sobs "uh-uh-uh" in bursts, broken by gasps.
@@ -112,14 +117,7 @@ Stereo brokenSobbing(const RenderContext& c) {
   return voiceAlone(c, v, 1.17);
 }
 
-Stereo girlCrying(const RenderContext& c) {
-  Rng rng(c.seed);
-  std::vector<Syllable> v;
-  for (double t = 0.1; t < c.seconds() - 1.2;) t = addCry(v, t, rng.between(0.7, 1.3), rng.between(380, 450), rng);
-  Stereo s = voiceAlone(c, v, 1.25);
-  reverb(s, 0.3, 0.12);
-  return s;
-}
+Stereo girlCrying(const RenderContext& c) { return cryingPhrases(c, {0.7, 1.3}, {380, 450}, 1.25, 0.3); }
 
 Stereo babyCrying(const RenderContext& c) {
   // "Wah-ah, wah-ah": strained, high and regular, with quick breaths between.
