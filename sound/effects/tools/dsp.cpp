@@ -130,7 +130,7 @@ std::vector<float> reverbChannel(const std::vector<float>& in, int rate, double 
     for (std::size_t i = 0; i < in.size(); ++i) {
       const float out = line[at];
       damp = out * 0.6f + damp * 0.4f;
-      line[at] = in[i] + damp * float(0.7 + 0.25 * size);
+      line[at] = in[i] + damp * float(0.55 + 0.3 * size);
       at = (at + 1) % d;
       wet[i] += out * 0.25f;
     }
