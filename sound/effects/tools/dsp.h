@@ -29,7 +29,6 @@ class Oscillator {
   float saw(double hz);     // softened by a one-pole so its top end does not alias harshly
   float square(double hz, double duty = 0.5);
   float triangle(double hz);
-  double phase() const { return phase_; }
 
  private:
   double advance(double hz);

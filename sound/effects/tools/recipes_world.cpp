@@ -59,7 +59,7 @@ Stereo dogBarks(const RenderContext& c) {
     for (int k = 0; k < barks; ++k, t += rng.between(0.22, 0.3))
       v.push_back({t, rng.between(0.09, 0.13), Vowel::a, rng.between(650, 750), 420, 1.0f, 0.25, 0.01, 0.0, 0.35});
     if (rng.uniform() < 0.3) v.push_back({t + 0.1, 0.7, Vowel::u, 140, 130, 0.4f, 0.5, 0, 0, 0.9}), t += 0.8;
-    t += rng.between(0.4, 1.1);
+    t += rng.between(0.3, 0.8);
   }
   Stereo s = c.blank();
   mixIn(s, renderVoice(c.rate, c.frames, v, {1.7}, rng), 0.0);
@@ -85,7 +85,6 @@ Stereo crowFlyingBy(const RenderContext& c) {
   }
   Stereo w = c.blank();
   mixIn(w, wings, 0.0);
-  std::vector<float> pan(c.frames);
   for (std::size_t i = 0; i < c.frames; ++i) {
     const double u = double(i) / double(c.frames);
     w.left[i] *= float(1.0 - u);
@@ -250,10 +249,9 @@ Stereo waterPouring(const RenderContext& c) {
   Biquad splash = Biquad::bandPass(c.rate, 2200, 0.8);
   for (std::size_t i = 0; i < c.frames; ++i) {
     const double t = double(i) / c.rate;
-    Biquad* f = &splash;
     const double fill = std::clamp(t / end, 0.0, 1.0);
     const double on = t < 0.3 ? t / 0.3 : t > end ? std::exp(-(t - end) / 0.1) : 1.0;
-    stream[i] = float(f->step(rng.bipolar()) * on * (0.5 + 0.15 * std::sin(t * 13.0)) * (1.0 - 0.3 * fill));
+    stream[i] = float(splash.step(rng.bipolar()) * on * (0.5 + 0.15 * std::sin(t * 13.0)) * (1.0 - 0.3 * fill));
   }
   mixIn(s, stream, 0.0);
   for (double t = 0.2; t < end; t += rng.between(0.01, 0.05)) {

@@ -137,12 +137,6 @@ std::vector<float> renderNote(const Note& n, int rate, Rng& rng) {
         return f.step(a.saw(hz) * 0.6f + b.sine(hz) * 0.8f) * (0.6 + 0.4 * std::exp(-t / 0.2));
       });
     }
-    case Instrument::organ: {
-      Oscillator a(rate), b(rate), c(rate), d(rate);
-      return sustained(rate, n, 0.01, 0.06, [&](double) {
-        return 0.6 * a.sine(hz) + 0.35 * b.sine(hz * 2) + 0.2 * c.sine(hz * 3) + 0.15 * d.sine(hz * 4);
-      });
-    }
     case Instrument::lead: {
       Oscillator a(rate), vib(rate);
       Biquad f = Biquad::lowPass(rate, 3500);

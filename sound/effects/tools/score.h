@@ -8,7 +8,7 @@
 
 #include "sound/effects/tools/signal.h"
 
-enum class Instrument { piano, bell, musicBox, pluck, brass, strings, pad, bass, organ, choir, lead, timpani };
+enum class Instrument { piano, bell, musicBox, pluck, brass, strings, pad, bass, choir, lead, timpani };
 
 struct Note {
   double start = 0, length = 0.5;  // seconds

@@ -12,7 +12,6 @@ struct Cadence {
 };
 inline constexpr Cadence kDialTone{1.0, 0.0};
 inline constexpr Cadence kBusyTone{0.35, 0.35};
-inline constexpr Cadence kRingBackTone{1.0, 4.0};
 
 // Adds `seconds` of a 450 Hz line tone following `cadence`, starting in its "on" phase.
 void addLineTone(Stereo& s, double start, double seconds, Cadence cadence, float gain);

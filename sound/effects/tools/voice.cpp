@@ -5,6 +5,12 @@
 
 #include "sound/effects/tools/dsp.h"
 
+namespace {
+// The four formant frequencies (Hz) of a man's vowel.
+struct Formants {
+  double f[4];
+};
+
 Formants formantsOf(Vowel v) {
   switch (v) {
     case Vowel::a: return {{730, 1090, 2440, 3400}};
@@ -17,7 +23,6 @@ Formants formantsOf(Vowel v) {
   return {{500, 1500, 2500, 3500}};
 }
 
-namespace {
 constexpr float kFormantGain[4] = {1.0f, 0.55f, 0.25f, 0.12f};
 
 void renderSyllable(int rate, std::vector<float>& out, const Syllable& s, VoiceShape shape, Rng& rng) {

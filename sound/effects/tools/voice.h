@@ -27,9 +27,3 @@ struct VoiceShape {
 // Renders the syllables into a mono buffer of `frames` samples.
 std::vector<float> renderVoice(int rate, std::size_t frames, const std::vector<Syllable>& syllables,
                                VoiceShape shape, Rng& rng);
-
-// The formant frequencies (Hz) of a man's vowel; exposed for the tests.
-struct Formants {
-  double f[4];
-};
-Formants formantsOf(Vowel v);

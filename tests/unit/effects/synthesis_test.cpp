@@ -37,13 +37,15 @@ TEST(Telephone, EachKeySoundsItsTwoDtmfFrequenciesAndNoOther) {
   EXPECT_EQ(dtmfPair('x'), (std::pair<double, double>{0, 0}));
 }
 
-TEST(Telephone, RingBackToneIsOneSecondOnFourOff) {
+TEST(Telephone, BusyToneIsOnAndOffEvery350Ms) {
   const int rate = 8000;
-  Stereo s(rate, 6 * rate);
-  addLineTone(s, 0.0, 6.0, kRingBackTone, 1.0f);
-  EXPECT_GT(toneShare(s.left, 800, 4000, kLineToneHz, rate), 0.4);
-  EXPECT_EQ(energy(s.left, std::size_t(1.01 * rate), std::size_t(4.99 * rate)), 0.0);
-  EXPECT_GT(energy(s.left, std::size_t(5.1 * rate), std::size_t(5.9 * rate)), 1000.0);
+  Stereo s(rate, 2 * rate);
+  addLineTone(s, 0.0, 2.0, kBusyTone, 1.0f);
+  for (int beat = 0; beat < 2; ++beat) {
+    const double on = beat * 0.7;
+    EXPECT_GT(toneShare(s.left, std::size_t((on + 0.05) * rate), 2000, kLineToneHz, rate), 0.4) << beat;
+    EXPECT_EQ(energy(s.left, std::size_t((on + 0.351) * rate), std::size_t((on + 0.699) * rate)), 0.0) << beat;
+  }
 }
 
 TEST(DrumLoop, HitsFallOnTheirStepsAndTailsWrapToTheStart) {
