@@ -159,6 +159,12 @@ void reverb(Stereo& s, double size, double wet) {
   }
 }
 
+Stereo finished(Stereo s, Room room, Fades fades) {
+  if (room.wet > 0) reverb(s, room.size, room.wet);
+  fadeEdges(s, fades.in, fades.out);
+  return s;
+}
+
 void echo(Stereo& s, double delaySeconds, double feedback, double wet) {
   const std::size_t d = std::max<std::size_t>(1, std::size_t(delaySeconds * s.rate));
   for (std::vector<float>* ch : {&s.left, &s.right}) {

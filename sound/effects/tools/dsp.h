@@ -48,6 +48,16 @@ std::vector<float> lowNoise(std::size_t n, double rate, double hz, Rng& rng);
 
 // Small room / hall: parallel combs into series all-passes, mixed with the dry sound.
 void reverb(Stereo& s, double size, double wet);
+// The last touches of most effects: the room they sound in (wet 0 for none), and fades so that
+// they start and end at zero.
+struct Room {
+  double size, wet;
+};
+struct Fades {
+  double in, out;
+};
+Stereo finished(Stereo s, Room room, Fades fades);
+
 // Feedback echo on both channels.
 void echo(Stereo& s, double delaySeconds, double feedback, double wet);
 

@@ -1,6 +1,7 @@
 // Ghosts and the background beds: gloomy, horror, tense, thrilling and weird.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "sound/effects/tools/dsp.h"
 #include "sound/effects/tools/drums.h"
@@ -42,8 +43,7 @@ Stereo ghostVoices(const RenderContext& c) {
   }
   reverb(s, 1.0, 0.55);
   echo(s, 0.31, 0.35, 0.25);
-  fadeEdges(s, 0.6, 1.0);
-  return s;
+  return finished(std::move(s), {0.0, 0.0}, {0.6, 1.0});
 }
 
 Stereo ghostWoo(const RenderContext& c) {
@@ -59,8 +59,7 @@ Stereo ghostWoo(const RenderContext& c) {
   }
   mixIn(s, tone, 0.0);
   echo(s, 0.37, 0.45, 0.4);
-  reverb(s, 0.9, 0.4);
-  return s;
+  return finished(std::move(s), {0.9, 0.4}, {0.0, 0.0});
 }
 
 Stereo gloomyBed(const RenderContext& c) {
@@ -71,9 +70,7 @@ Stereo gloomyBed(const RenderContext& c) {
   addTune(n, "D3:4 F3:4 E3:4 D3:4 Bb2:4 A2:4 G2:4 A2:4", 0.0, 0.52, {Instrument::piano, 0.8f, -0.2f, 1.0});
   Stereo s = renderScore(c.rate, c.frames, n, c.seed);
   mixIn(s, wind(c, rng, 250), 0.0, 0.25f);
-  reverb(s, 0.8, 0.35);
-  fadeEdges(s, 1.0, 2.0);
-  return s;
+  return finished(std::move(s), {0.8, 0.35}, {1.0, 2.0});
 }
 
 Stereo horrorBed(const RenderContext& c) {
@@ -94,9 +91,7 @@ Stereo horrorBed(const RenderContext& c) {
     creak[i] = wood.step(rasp.square(40 + 30 * t, 0.05)) * float(std::sin(M_PI * t / 2.0)) * 1.5f;
   }
   mixIn(s, creak, 6.0, 0.8f, -0.5f);
-  reverb(s, 0.9, 0.35);
-  fadeEdges(s, 1.5, 1.5);
-  return s;
+  return finished(std::move(s), {0.9, 0.35}, {1.5, 1.5});
 }
 
 Stereo tenseBed(const RenderContext& c) {
@@ -109,9 +104,7 @@ Stereo tenseBed(const RenderContext& c) {
   std::vector<float> swell(c.frames);
   for (std::size_t i = 0; i < c.frames; ++i) swell[i] = float(0.4 + 0.6 * double(i) / double(c.frames));
   applyGain(s, swell);
-  reverb(s, 0.5, 0.2);
-  fadeEdges(s, 0.2, 0.3);
-  return s;
+  return finished(std::move(s), {0.5, 0.2}, {0.2, 0.3});
 }
 
 Stereo thrillBed(const RenderContext& c) {
@@ -132,9 +125,7 @@ Stereo thrillBed(const RenderContext& c) {
     if (std::fmod(t / beat, 4.0) > 1.5) mixIn(s, drumHit(Drum::tomHigh, c.rate, rng), t + beat / 2, 0.6f, 0.2f);
   }
   for (double t = 0; t < c.seconds(); t += 8 * beat) mixIn(s, drumHit(Drum::crash, c.rate, rng), t, 0.6f);
-  reverb(s, 0.5, 0.2);
-  fadeEdges(s, 0.1, 1.0);
-  return s;
+  return finished(std::move(s), {0.5, 0.2}, {0.1, 1.0});
 }
 
 Stereo weirdBed(const RenderContext& c) {
@@ -155,7 +146,5 @@ Stereo weirdBed(const RenderContext& c) {
     drone[i] = 0.5f * carrier.sine(hz + 140 * mod.sine(hz * 1.41));
   }
   mixIn(s, drone, 0.0, 0.5f);
-  reverb(s, 0.7, 0.3);
-  fadeEdges(s, 0.8, 1.2);
-  return s;
+  return finished(std::move(s), {0.7, 0.3}, {0.8, 1.2});
 }

@@ -1,6 +1,7 @@
 // The musical effects: Pachelbel's Canon as a ring tone, fanfares and programme themes.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "sound/effects/tools/dsp.h"
 #include "sound/effects/tools/drums.h"
@@ -41,9 +42,7 @@ Stereo canonRingtone(const RenderContext& c) {
              "B5:0.5 G5:0.5 A5:0.5 F#5:0.5 D5:0.5 D6:0.5 D6:0.75 C#6:0.25 D6:4",
           48.0, beat, box);
   Stereo s = renderScore(c.rate, c.frames, n, c.seed);
-  reverb(s, 0.5, 0.2);
-  fadeEdges(s, 0.0, 1.5);
-  return s;
+  return finished(std::move(s), {0.5, 0.2}, {0.0, 1.5});
 }
 
 Stereo openingFanfare(const RenderContext& c) {
@@ -54,9 +53,7 @@ Stereo openingFanfare(const RenderContext& c) {
   Stereo s = renderScore(c.rate, c.frames, n, c.seed);
   Rng rng(c.seed);
   mixIn(s, drumHit(Drum::crash, c.rate, rng), 0.68, 0.5f);
-  reverb(s, 0.5, 0.2);
-  fadeEdges(s, 0.0, 0.25);
-  return s;
+  return finished(std::move(s), {0.5, 0.2}, {0.0, 0.25});
 }
 
 Stereo gamblerEntrance(const RenderContext& c) {
@@ -76,9 +73,7 @@ Stereo gamblerEntrance(const RenderContext& c) {
   addStrokes(s, Drum::snare, 0.0, 1.0, beat / 4, 0.35f, rng);
   mixIn(s, drumHit(Drum::crash, c.rate, rng), 1.0, 0.6f);
   mixIn(s, drumHit(Drum::crash, c.rate, rng), 9.0, 0.8f);
-  reverb(s, 0.6, 0.25);
-  fadeEdges(s, 0.0, 1.0);
-  return s;
+  return finished(std::move(s), {0.6, 0.25}, {0.0, 1.0});
 }
 
 Stereo undeadOverture(const RenderContext& c) {
@@ -96,9 +91,7 @@ Stereo undeadOverture(const RenderContext& c) {
   Stereo s = renderScore(c.rate, c.frames, n, c.seed);
   Rng rng(c.seed);
   addStrokes(s, Drum::tomLow, 0.0, c.seconds() - 1.5, 3 * beat, 0.8f, rng);
-  reverb(s, 0.8, 0.3);
-  fadeEdges(s, 0.5, 2.0);
-  return s;
+  return finished(std::move(s), {0.8, 0.3}, {0.5, 2.0});
 }
 
 namespace {
@@ -137,9 +130,7 @@ Stereo datingShowTheme(const RenderContext& c) {
   Stereo s = renderScore(c.rate, c.frames, n, c.seed);
   Rng rng(c.seed);
   popBeat(s, beat, 16 * beat, 96 * beat, rng);
-  reverb(s, 0.5, 0.2);
-  fadeEdges(s, 0.0, 2.5);
-  return s;
+  return finished(std::move(s), {0.5, 0.2}, {0.0, 2.5});
 }
 
 Stereo datingShowCue(const RenderContext& c) {
@@ -158,9 +149,7 @@ Stereo datingShowCue(const RenderContext& c) {
     mixIn(s, drumHit(Drum::kick, c.rate, rng), t, 0.5f);
     mixIn(s, drumHit(Drum::kick, c.rate, rng), t + beat * 0.3, 0.3f);
   }
-  reverb(s, 0.7, 0.3);
-  fadeEdges(s, 0.0, 2.0);
-  return s;
+  return finished(std::move(s), {0.7, 0.3}, {0.0, 2.0});
 }
 
 Stereo partyProgrammeTheme(const RenderContext& c) {
@@ -178,9 +167,7 @@ Stereo partyProgrammeTheme(const RenderContext& c) {
   addStrokes(s, Drum::snare, 0.0, 2 * beat, beat / 8, 0.4f, rng, 0.2f);
   addStrokes(s, Drum::snare, 2 * beat, 16 * beat, beat, 0.35f, rng, 0.2f);
   mixIn(s, drumHit(Drum::crash, c.rate, rng), 16 * beat, 0.8f);
-  reverb(s, 0.6, 0.25);
-  fadeEdges(s, 0.0, 1.0);
-  return s;
+  return finished(std::move(s), {0.6, 0.25}, {0.0, 1.0});
 }
 
 Stereo newsTheme(const RenderContext& c) {
@@ -198,7 +185,5 @@ Stereo newsTheme(const RenderContext& c) {
   Stereo s = renderScore(c.rate, c.frames, n, c.seed);
   Rng rng(c.seed);
   addStrokes(s, Drum::rim, 0.0, 9.0, beat / 2, 0.2f, rng, 0.5f);
-  reverb(s, 0.5, 0.2);
-  fadeEdges(s, 0.0, 1.5);
-  return s;
+  return finished(std::move(s), {0.5, 0.2}, {0.0, 1.5});
 }

@@ -1,6 +1,7 @@
 // Effects with words in them, spoken by espeak-ng and dressed with a little sound around them.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "sound/effects/tools/dsp.h"
 #include "sound/effects/tools/recipes.h"
@@ -30,9 +31,7 @@ Stereo authorSignature(const RenderContext& c) {
   Stereo s = renderScore(c.rate, c.frames, notes, c.seed);
   const auto words = spokenWithin(c, {u8"澜星助手工具箱，版权所有。", "cmn", 150, 45}, 2.4);
   mixIn(s, words, 1.15, 2.2f);
-  reverb(s, 0.4, 0.15);
-  fadeEdges(s, 0.0, 0.3);
-  return s;
+  return finished(std::move(s), {0.4, 0.15}, {0.0, 0.3});
 }
 
 Stereo cantoneseHelp(const RenderContext& c) {
@@ -43,8 +42,7 @@ Stereo cantoneseHelp(const RenderContext& c) {
   shout(second, 3.0f);
   mixIn(s, first, 0.1);
   mixIn(s, second, 2.7);
-  reverb(s, 0.6, 0.25);
-  return s;
+  return finished(std::move(s), {0.6, 0.25}, {0.0, 0.0});
 }
 
 Stereo comicHelp(const RenderContext& c) {
@@ -73,8 +71,7 @@ Stereo comicHelp(const RenderContext& c) {
     mixIn(s, gag, t, 0.8f);
     t += len + rng.between(0.3, 0.8);
   }
-  reverb(s, 0.3, 0.12);
-  return s;
+  return finished(std::move(s), {0.3, 0.12}, {0.0, 0.0});
 }
 
 Stereo ohNo(const RenderContext& c) {
@@ -113,6 +110,5 @@ Stereo girlYamete(const RenderContext& c) {
   auto second = spokenWithin(c, {u8"雅蠛蝶！", "cmn+f4", 190, 99}, 1.0);
   mixIn(s, first, 0.05, 1.0f, -0.1f);
   mixIn(s, second, 0.1 + double(first.size()) / c.rate + 0.15, 1.0f, 0.1f);
-  reverb(s, 0.3, 0.12);
-  return s;
+  return finished(std::move(s), {0.3, 0.12}, {0.0, 0.0});
 }

@@ -1,6 +1,7 @@
 // Laughs, cries, shouts, screams, coughs and whistles from the formant voice.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "sound/effects/tools/dsp.h"
 #include "sound/effects/tools/drums.h"
@@ -60,9 +61,7 @@ Stereo crowdLaugh(const RenderContext& c) {
                    person % 2 ? Vowel::a : Vowel::e, rng) + rng.between(0.1, 0.3);
     mixIn(s, renderVoice(c.rate, c.frames, laugh, {woman ? 1.17 : 1.0}, rng), 0.0, 0.5f, float(rng.between(-0.8, 0.8)));
   }
-  reverb(s, 0.5, 0.2);
-  fadeEdges(s, 0.05, 0.4);
-  return s;
+  return finished(std::move(s), {0.5, 0.2}, {0.05, 0.4});
 }
 
 Stereo lewdLaugh(const RenderContext& c) {
@@ -78,8 +77,7 @@ Stereo lewdLaugh(const RenderContext& c) {
   }
   for (Syllable& s : laugh) s.breath = 0.35, s.rough = 0.25;
   Stereo s = voiceAlone(c, laugh, 0.95);
-  reverb(s, 0.3, 0.15);
-  return s;
+  return finished(std::move(s), {0.3, 0.15}, {0.0, 0.0});
 }
 
 Stereo sorrowfulLaugh(const RenderContext& c) {
@@ -145,16 +143,14 @@ Stereo manWailing(const RenderContext& c) {
   std::vector<Syllable> v{{0.05, 1.5, Vowel::a, 200, 320, 1.0f, 0.15, 0.03, 0.7, 0.3},
                           {1.6, c.seconds() - 1.75, Vowel::o, 330, 150, 1.0f, 0.2, 0.0, 0.9, 0.35}};
   Stereo s = voiceAlone(c, v, 1.0);
-  reverb(s, 0.6, 0.25);
-  return s;
+  return finished(std::move(s), {0.6, 0.25}, {0.0, 0.0});
 }
 
 Stereo manScream(const RenderContext& c) {
   std::vector<Syllable> v{{0.03, c.seconds() - 0.2, Vowel::a, 380, 520, 1.0f, 0.2, 0.0, 0.6, 0.6}};
   v[0].pitchEnd = 300;
   Stereo s = voiceAlone(c, v, 1.05);
-  reverb(s, 0.5, 0.2);
-  return s;
+  return finished(std::move(s), {0.5, 0.2}, {0.0, 0.0});
 }
 
 Stereo manShouting(const RenderContext& c) {
@@ -163,8 +159,7 @@ Stereo manShouting(const RenderContext& c) {
                           {0.7, 0.45, Vowel::e, 240, 210, 1.0f, 0.12, 0.04, 0.0, 0.25},
                           {1.3, 0.85, Vowel::o, 260, 160, 1.0f, 0.15, 0.0, 0.3, 0.3}};
   Stereo s = voiceAlone(c, v, 1.0);
-  reverb(s, 0.4, 0.15);
-  return s;
+  return finished(std::move(s), {0.4, 0.15}, {0.0, 0.0});
 }
 
 Stereo disdainfulOh(const RenderContext& c) {
@@ -188,8 +183,7 @@ Stereo dryCough(const RenderContext& c) {
     t += rng.between(0.8, 1.2);
   }
   Stereo s = voiceAlone(c, v, 1.0);
-  reverb(s, 0.3, 0.12);
-  return s;
+  return finished(std::move(s), {0.3, 0.12}, {0.0, 0.0});
 }
 
 Stereo whippingMan(const RenderContext& c) {
@@ -214,8 +208,7 @@ Stereo whippingMan(const RenderContext& c) {
     cries.push_back({t + 1.0, 0.5, Vowel::u, p * 0.6, p * 0.5, 0.4f, 0.5, 0.0, 0.3, 0.6});
   }
   mixIn(s, renderVoice(c.rate, c.frames, cries, {1.0}, rng), 0.0, 0.7f, 0.0f);
-  reverb(s, 0.4, 0.15);
-  return s;
+  return finished(std::move(s), {0.4, 0.15}, {0.0, 0.0});
 }
 
 Stereo whistleDuel(const RenderContext& c) {
@@ -242,6 +235,5 @@ Stereo whistleDuel(const RenderContext& c) {
     mixIn(s, phrase, t, 0.8f, who ? 0.6f : -0.6f);
     t += len + rng.between(0.15, 0.4);
   }
-  reverb(s, 0.5, 0.2);
-  return s;
+  return finished(std::move(s), {0.5, 0.2}, {0.0, 0.0});
 }

@@ -1,6 +1,7 @@
 // Crowds, animals, vehicles, water and switches.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "sound/effects/tools/dsp.h"
 #include "sound/effects/tools/drums.h"
@@ -45,9 +46,7 @@ Stereo applause(const RenderContext& c) {
     for (double t = rng.between(0.0, 0.8); t < stop; t += rng.between(0.85, 1.15) / pace)
       mixIn(s, hands[rng.next() % hands.size()], t, float(rng.between(0.4, 1.0)), pan);
   }
-  reverb(s, 0.6, 0.2);
-  fadeEdges(s, 0.5, 1.5);
-  return s;
+  return finished(std::move(s), {0.6, 0.2}, {0.5, 1.5});
 }
 
 Stereo dogBarks(const RenderContext& c) {
@@ -63,8 +62,7 @@ Stereo dogBarks(const RenderContext& c) {
   }
   Stereo s = c.blank();
   mixIn(s, renderVoice(c.rate, c.frames, v, {1.7}, rng), 0.0);
-  reverb(s, 0.4, 0.15);
-  return s;
+  return finished(std::move(s), {0.4, 0.15}, {0.0, 0.0});
 }
 
 Stereo crowFlyingBy(const RenderContext& c) {
@@ -91,8 +89,7 @@ Stereo crowFlyingBy(const RenderContext& c) {
     w.right[i] *= float(u);
   }
   mixIn(s, w, 0.0);
-  reverb(s, 0.7, 0.25);
-  return s;
+  return finished(std::move(s), {0.7, 0.25}, {0.0, 0.0});
 }
 
 Stereo blownKiss(const RenderContext& c) {
@@ -140,9 +137,7 @@ Stereo train(const RenderContext& c) {
   }
   mixIn(s, horn, 2.2, 1.0f);
   mixIn(s, horn, 4.1, 0.9f);
-  reverb(s, 0.6, 0.2);
-  fadeEdges(s, 0.8, 0.5);
-  return s;
+  return finished(std::move(s), {0.6, 0.2}, {0.8, 0.5});
 }
 
 Stereo motorbike(const RenderContext& c) {
@@ -195,8 +190,7 @@ Stereo carHorn(const RenderContext& c) {
     }
     mixIn(s, blast, start);
   }
-  reverb(s, 0.5, 0.15);
-  return s;
+  return finished(std::move(s), {0.5, 0.15}, {0.0, 0.0});
 }
 
 Stereo jetFlyover(const RenderContext& c) {
@@ -217,8 +211,7 @@ Stereo jetFlyover(const RenderContext& c) {
     s.left[i] = float(x * gain * (1.0 - u * 0.8));
     s.right[i] = float(x * gain * (0.2 + u * 0.8));
   }
-  fadeEdges(s, 0.5, 0.5);
-  return s;
+  return finished(std::move(s), {0.0, 0.0}, {0.5, 0.5});
 }
 
 Stereo flies(const RenderContext& c) {
@@ -236,8 +229,7 @@ Stereo flies(const RenderContext& c) {
     }
     mixIn(s, buzz, 0.0, 0.7f, fly ? 0.5f : -0.5f);
   }
-  fadeEdges(s, 0.3, 0.4);
-  return s;
+  return finished(std::move(s), {0.0, 0.0}, {0.3, 0.4});
 }
 
 Stereo waterPouring(const RenderContext& c) {
@@ -265,8 +257,7 @@ Stereo waterPouring(const RenderContext& c) {
     }
     mixIn(s, bubble, t, float(rng.between(0.1, 0.35)), float(rng.between(-0.3, 0.3)));
   }
-  reverb(s, 0.3, 0.15);
-  return s;
+  return finished(std::move(s), {0.3, 0.15}, {0.0, 0.0});
 }
 
 Stereo lightsOn(const RenderContext& c) {
@@ -287,9 +278,7 @@ Stereo lightsOn(const RenderContext& c) {
   addTune(shimmer, "C4+G4+C5+E5:14", 0.0, 0.18, {Instrument::pad, 0.5f, 0.0f, 1.0});
   Stereo sh = renderScore(c.rate, c.frames, shimmer, c.seed);
   mixIn(s, sh, 1.2, 1.0f);
-  reverb(s, 0.6, 0.2);
-  fadeEdges(s, 0.0, 0.8);
-  return s;
+  return finished(std::move(s), {0.6, 0.2}, {0.0, 0.8});
 }
 
 Stereo lightsOff(const RenderContext& c) {
@@ -305,7 +294,5 @@ Stereo lightsOff(const RenderContext& c) {
     fall[i] = float((a.sine(hz) + 0.4 * b.saw(hz * 0.5)) * std::exp(-t / 0.45) * std::min(1.0, t / 0.01) * 0.6);
   }
   mixIn(s, fall, 0.08);
-  reverb(s, 0.4, 0.15);
-  fadeEdges(s, 0.0, 0.1);
-  return s;
+  return finished(std::move(s), {0.4, 0.15}, {0.0, 0.1});
 }
