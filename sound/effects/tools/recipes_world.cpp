@@ -239,11 +239,18 @@ Stereo waterPouring(const RenderContext& c) {
   const double end = c.seconds() - 0.8;
   std::vector<float> stream(c.frames);
   Biquad splash = Biquad::bandPass(c.rate, 2200, 0.8);
+  // The air left in the glass resonates; its note rises as the water shortens it. A state-variable
+  // filter follows the rising note sample by sample.
+  double low = 0, band = 0;
   for (std::size_t i = 0; i < c.frames; ++i) {
     const double t = double(i) / c.rate;
     const double fill = std::clamp(t / end, 0.0, 1.0);
     const double on = t < 0.3 ? t / 0.3 : t > end ? std::exp(-(t - end) / 0.1) : 1.0;
-    stream[i] = float(splash.step(rng.bipolar()) * on * (0.5 + 0.15 * std::sin(t * 13.0)) * (1.0 - 0.3 * fill));
+    const double noise = rng.bipolar();
+    const double f = 2.0 * std::sin(M_PI * 350.0 * std::pow(5.0, fill) / c.rate);
+    low += f * band;
+    band += f * (noise - low - 0.12 * band);
+    stream[i] = float((splash.step(float(noise)) * (0.5 + 0.15 * std::sin(t * 13.0)) + band * 0.12) * on * (1.0 - 0.3 * fill));
   }
   mixIn(s, stream, 0.0);
   for (double t = 0.2; t < end; t += rng.between(0.01, 0.05)) {
