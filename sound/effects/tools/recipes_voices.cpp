@@ -75,7 +75,10 @@ Stereo lewdLaugh(const RenderContext& c) {
     laugh.back().pitchEnd *= 0.7;
     t += rng.between(0.7, 1.2);
   }
-  for (Syllable& s : laugh) s.breath = 0.35, s.rough = 0.25;
+  for (Syllable& s : laugh) {
+    s.breath = 0.35;
+    s.rough = 0.25;
+  }
   Stereo s = voiceAlone(c, laugh, 0.95);
   return finished(std::move(s), {0.3, 0.15}, {0.0, 0.0});
 }
@@ -147,8 +150,7 @@ Stereo manWailing(const RenderContext& c) {
 }
 
 Stereo manScream(const RenderContext& c) {
-  std::vector<Syllable> v{{0.03, c.seconds() - 0.2, Vowel::a, 380, 520, 1.0f, 0.2, 0.0, 0.6, 0.6}};
-  v[0].pitchEnd = 300;
+  std::vector<Syllable> v{{0.03, c.seconds() - 0.2, Vowel::a, 380, 300, 1.0f, 0.2, 0.0, 0.6, 0.6}};
   Stereo s = voiceAlone(c, v, 1.05);
   return finished(std::move(s), {0.5, 0.2}, {0.0, 0.0});
 }
