@@ -59,6 +59,13 @@ def grey_mean(jpeg):
     return float(out)
 
 
+def hover_problems(normal, hover):
+    """The hover picture lights up: its mean grey level is clearly above the normal one's."""
+    if grey_mean(hover) < grey_mean(normal) + HOVER_LIGHTER_BY:
+        return ["not clearly lighter than the normal picture"]
+    return []
+
+
 def icon_problems(data, kind, sizes, hot_spot_inside=False):
     """An icon (kind 1) or cursor (kind 2) file whose entries are uncompressed 32-bit DIBs of the
     given sizes, laid end to end, each with an AND mask that marks exactly its transparent pixels.
@@ -157,8 +164,7 @@ def folder_problems(folder):
         hover = (folder / f"{unit}.hover.jpg").read_bytes()
         report(f"{unit}.normal.jpg", jpeg_problems(normal, width, height, normal_size))
         report(f"{unit}.hover.jpg", jpeg_problems(hover, width, height, hover_size))
-        if grey_mean(hover) < grey_mean(normal) + HOVER_LIGHTER_BY:
-            report(f"{unit}.hover.jpg", ["not clearly lighter than the normal picture"])
+        report(f"{unit}.hover.jpg", hover_problems(normal, hover))
     report("volume-bar.jpg", jpeg_problems((folder / "volume-bar.jpg").read_bytes(), 97, 12, 9485))
     report("volume-knob.bmp", knob_problems((folder / "volume-knob.bmp").read_bytes()))
     main_icon = (folder / "main-icon.ico").read_bytes()
