@@ -25,7 +25,7 @@ JPEG_SIZES = {
     "退出1": (1045, 1151),
     "volume-bar": (9485,),
 }
-KNOB_FILE_SIZE = 792  # 790 bytes of BMP plus two bytes of trailing padding, as described
+KNOB_FILE_SIZE = 792  # its window description's size: 790 bytes of BMP and two bytes of padding
 
 # Two looks for every picture button: teal water at rest, lit-up water under the mouse.
 LOOKS = {
