@@ -65,6 +65,8 @@ const Row kCatalogue[] = {
     {63, 567036, PCM, 1, 44100, 16, 566992, kPlain},    {64, 578808, PCM, 2, 22050, 16, 578764, kPlain},
 };
 
+void PrintTo(const Row& row, std::ostream* out) { *out << "FX-" << row.fx; }
+
 class CatalogueRow : public testing::TestWithParam<Row> {};
 
 TEST_P(CatalogueRow, ImageHasTheTabulatedSizeFormatAndChunks) {
