@@ -42,7 +42,7 @@ TEST_F(WaveVoiceTest, LargestEffectPlaysInFullInFullBuffersAndAShortLastOne) {
   for (std::size_t i = 0; i < 191; ++i) ASSERT_EQ(r.lengths[i], 15360u) << i;
   EXPECT_EQ(r.lengths.back(), 6240u);
   EXPECT_TRUE(r.written == data);
-  EXPECT_EQ(*std::max_element(r.queuedAtWrite.begin(), r.queuedAtWrite.end()), 19u);  // never more than 20 queued
+  EXPECT_LE(*std::max_element(r.queuedAtWrite.begin(), r.queuedAtWrite.end()), 19u);  // never more than 20 queued
   EXPECT_EQ(r.completed, 192u);
   EXPECT_EQ(r.resets, 0);
   EXPECT_EQ(r.misuses, 0);
