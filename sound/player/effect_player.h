@@ -2,6 +2,7 @@
 // The process-wide sound player behind every effect: plays WAV images (each as an independent
 // voice, so sounds overlap) and Standard MIDI Files (one at a time) from memory, and stops all
 // sound at once, including the audio-file player's.
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <mutex>

@@ -2,8 +2,7 @@
 // What a feeder thread waits on: a counting wake semaphore and a manual-reset stop event, waited
 // for together. Pending wakes are served before the stop, so a voice stopped right after its start
 // still queues its first buffers and then stops.
-// std::chrono comes with <condition_variable>: <chrono> itself does not compile with a GBK
-// execution character set (its "µs" suffix has no GBK form).
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 

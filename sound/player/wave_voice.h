@@ -1,6 +1,7 @@
 #pragma once
 // One playing WAV: its own copy of the samples, twenty buffers, a device stream and a feeder thread
 // that keeps the device supplied until the data ends (or, looping, until stopped), then frees all.
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>

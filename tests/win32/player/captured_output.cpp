@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -26,7 +27,7 @@ std::wstring CapturedOutput::fileName(int n) const {
 }
 
 ByteVector CapturedOutput::stream(int n) const {
-  std::ifstream file(fileName(n), std::ios::binary);
+  std::ifstream file(std::filesystem::path(fileName(n)), std::ios::binary);
   ByteVector bytes;
   std::transform(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>(), std::back_inserter(bytes),
                  [](char c) { return static_cast<std::byte>(c); });

@@ -24,7 +24,8 @@ struct Resources {
 
 int threadCount() {
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-  THREADENTRY32 entry{sizeof entry};
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
   int count = 0;
   for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
     count += entry.th32OwnerProcessID == GetCurrentProcessId();
