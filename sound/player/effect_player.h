@@ -22,8 +22,8 @@ class EffectPlayer {
   EffectPlayer& operator=(const EffectPlayer&) = delete;
 
   // Starts playing a WAV or MIDI image and returns at once; the image may go away afterwards. False
-  // when the image is refused or its playback could not start; nothing that plays is disturbed
-  // then, except that a MIDI image first ends the MIDI piece before it only if it parses.
+  // when the image is refused or its playback could not start. A refused image disturbs nothing; a
+  // MIDI image that parses ends the MIDI piece before it (WAV voices play on).
   [[nodiscard]] bool Play(Bytes sound, bool loop = false);
 
   // Ends everything that plays without waiting: the audio-file player's slot, the MIDI piece, and

@@ -9,7 +9,7 @@
 
 std::unique_ptr<WaveVoice> WaveVoice::Create(const WaveImage& image, bool loop, WaveOutput& output,
                                              std::chrono::milliseconds stallLimit) {
-  auto voice = std::make_unique<WaveVoice>(loop, stallLimit);
+  std::unique_ptr<WaveVoice> voice(new WaveVoice(loop, stallLimit));
   voice->length_ = static_cast<std::uint32_t>(image.data.size());
   voice->samples_.reset(new (std::nothrow) std::byte[voice->length_]);
   if (!voice->samples_ || !voice->buffers_.allocate()) return nullptr;

@@ -22,7 +22,6 @@ class WaveVoice final : public WaveCompletion {
   // be opened with the image's format.
   [[nodiscard]] static std::unique_ptr<WaveVoice> Create(const WaveImage& image, bool loop, WaveOutput& output,
                                                          std::chrono::milliseconds stallLimit);
-  WaveVoice(bool loop, std::chrono::milliseconds stallLimit) : loop_(loop), stallLimit_(stallLimit) {}
 
   // Starts the feeder thread; the voice must be in `list`, and the feeder removes (and frees) it
   // from there when it ends. False when no thread could be made: the voice is then still the
@@ -33,6 +32,7 @@ class WaveVoice final : public WaveCompletion {
   void bufferDone() override;
 
  private:
+  WaveVoice(bool loop, std::chrono::milliseconds stallLimit) : loop_(loop), stallLimit_(stallLimit) {}
   void feed();
   // Queues the next stretch of samples; false when the device refused it.
   [[nodiscard]] bool queueNext(WaveBuffer& buffer);
