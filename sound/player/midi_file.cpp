@@ -16,7 +16,7 @@ class TrackReader {
 
   // Appends the track's events with their absolute ticks; false for a malformed track.
   [[nodiscard]] bool readInto(std::vector<TimedEvent>& out) {
-    std::uint64_t tick = 0;
+    std::uint64_t& tick = end_;  // the running time; where the track ends, it is the track's end
     std::uint8_t running = 0;
     while (at_ < track_.size()) {
       std::uint32_t delta = 0;
@@ -52,6 +52,9 @@ class TrackReader {
     return true;  // a track may end without its end-of-track event
   }
 
+  // The tick at which the track ended.
+  [[nodiscard]] std::uint64_t end() const { return end_; }
+
  private:
   bool peek(std::uint8_t& b) const {
     if (at_ >= track_.size()) return false;
@@ -75,6 +78,7 @@ class TrackReader {
 
   Bytes track_;
   std::size_t at_ = 0;
+  std::uint64_t end_ = 0;
 };
 
 constexpr std::size_t kChunkHeader = 8;
@@ -90,17 +94,21 @@ std::optional<MidiSequence> ParseMidiFile(Bytes image) {
   if (tracks == 0 || division == 0) return std::nullopt;
 
   std::vector<TimedEvent> timed;
+  std::uint64_t pieceEnd = 0;
   std::size_t at = kChunkHeader + kHeaderLength;
   for (std::uint16_t t = 0; t < tracks; ++t) {
     if (image.size() - at < kChunkHeader || !hasTag(image, at, "MTrk")) return std::nullopt;
     const std::uint32_t length = readBe32(image, at + 4);
     if (length > image.size() - at - kChunkHeader) return std::nullopt;
-    if (!TrackReader(image.subspan(at + kChunkHeader, length)).readInto(timed)) return std::nullopt;
+    TrackReader track(image.subspan(at + kChunkHeader, length));
+    if (!track.readInto(timed)) return std::nullopt;
+    pieceEnd = std::max(pieceEnd, track.end());
     at += kChunkHeader + length;
   }
 
   // Stable, so events of one tick keep their track order and, within a track, their file order.
   std::stable_sort(timed.begin(), timed.end(), [](const TimedEvent& a, const TimedEvent& b) { return a.tick < b.tick; });
+  if (timed.empty() || timed.back().tick < pieceEnd) timed.push_back({pieceEnd, {0, MidiEvent::Kind::rest, 0}});
   MidiSequence sequence{division, {}};
   sequence.events.reserve(timed.size());
   std::uint64_t previous = 0;

@@ -14,14 +14,20 @@ constexpr std::size_t kEventsPerBlock = 5000;
 constexpr std::size_t kWordsPerEvent = 3;
 constexpr auto kStopWait = std::chrono::milliseconds(2000);
 
+DWORD streamEventType(MidiEvent::Kind kind) {
+  switch (kind) {
+    case MidiEvent::Kind::shortMessage: return MEVT_SHORTMSG;
+    case MidiEvent::Kind::tempo: return MEVT_TEMPO;
+    case MidiEvent::Kind::rest: return MEVT_NOP;
+  }
+  return MEVT_NOP;
+}
+
 class WinmmMidiPlayback final : public MidiPlayback {
  public:
   WinmmMidiPlayback(const MidiSequence& sequence, bool loop) : loop_(loop) {
-    for (const MidiEvent& e : sequence.events) {
-      const DWORD type = e.kind == MidiEvent::Kind::tempo ? MEVT_TEMPO : MEVT_SHORTMSG;
-      events_.insert(events_.end(), {e.delta, 0, type << 24 | (e.payload & 0xFFFFFF)});
-    }
-    if (events_.empty()) events_.insert(events_.end(), {0, 0, DWORD{MEVT_NOP} << 24});  // a buffer may not be empty
+    for (const MidiEvent& e : sequence.events)
+      events_.insert(events_.end(), {e.delta, 0, streamEventType(e.kind) << 24 | (e.payload & 0xFFFFFF)});
     const std::size_t count = events_.size() / kWordsPerEvent;
     for (std::size_t first = 0; first < count; first += kEventsPerBlock) {
       MIDIHDR header{};

@@ -56,6 +56,18 @@ TEST(MidiFile, TracksMergeByTimeAndDroppedEventsKeepTheirTime) {
                          note(50, message(0xD0, 33))});
 }
 
+TEST(MidiFile, SilenceBeforeTheEndOfThePieceIsKept) {
+  const ByteVector shortTrack = bytes({0x00, 0x90, 60, 100, 0x60, 0x80, 60, 0, 0x81, 0x40, 0xFF, 0x2F, 0x00});  // ends at 288
+  const ByteVector longTrack = track(bytes({0x83, 0x60, 0xC0, 1}), false);                                       // ends at 480
+  const auto parsed = ParseMidiFile(midiFile(1, 96, {shortTrack, longTrack}));
+  ASSERT_TRUE(parsed);
+  expectEvents(*parsed, {note(0, message(0x90, 60, 100)), note(96, message(0x80, 60, 0)), note(384, message(0xC0, 1))});
+
+  const auto withRest = ParseMidiFile(midiFile(0, 96, {shortTrack}));
+  ASSERT_TRUE(withRest);
+  expectEvents(*withRest, {note(0, message(0x90, 60, 100)), note(96, message(0x80, 60, 0)), {192, MidiEvent::Kind::rest, 0}});
+}
+
 TEST(MidiFile, EventsAfterEndOfTrackAreIgnored) {
   const auto parsed = ParseMidiFile(midiFile(0, 96, {track(bytes({0x00, 0x90, 60, 100}))}));
   ASSERT_TRUE(parsed);
