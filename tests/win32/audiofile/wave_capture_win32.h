@@ -1,0 +1,25 @@
+#pragma once
+// What the tests' sound card played: $WINE_TEST_WAVOUT names a file in a folder of its own, and
+// every stream opened writes one more file there. A capture notes the files present when it is
+// made, so a test finds the streams it opened itself.
+#include <string>
+#include <vector>
+
+class WaveCapture {
+ public:
+  WaveCapture();
+  // Files written since the capture was made, in the order of their names.
+  [[nodiscard]] std::vector<std::wstring> newFiles() const;
+  [[nodiscard]] static std::string read(const std::wstring& path);
+
+ private:
+  [[nodiscard]] std::vector<std::wstring> files() const;
+  std::wstring folder_;
+  std::vector<std::wstring> before_;
+};
+
+// True when `bytes` hold `payload` as one unbroken run (the device adds zeros around it).
+[[nodiscard]] bool holdsRun(const std::string& bytes, const std::string& payload);
+
+// Writes a file at a wide path; false when it cannot.
+[[nodiscard]] bool writeFile(const std::wstring& path, const std::string& bytes);
