@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "sound/audiofile/start_position.h"
 
 namespace audiofile {
 
@@ -11,16 +10,15 @@ std::unique_ptr<Pipeline> Pipeline::open(const PlayerServices& services, const s
                                          NotifyWindow window, std::uint64_t serial, EndHandler onEnd) {
   FileContents file = services.files.read(path);
   if (file.result != kReadOk) return nullptr;
-  const std::uint64_t fileSize = file.bytes.size();
   std::unique_ptr<FrameSource> source = services.decoders.open(std::move(file.bytes));
   if (!source) return nullptr;
-  seekToPercent(*source, fileSize, startPercent);
+  if (startPercent > 0) source->seekToPercent(std::min(startPercent, 100.0));  // NaN stays at the start
   const std::optional<PcmFrame> first = source->nextFrame();
   if (!first || first->format.channels < 1 || first->format.channels > 2 || first->format.sampleRate <= 0)
     return nullptr;
 
   std::unique_ptr<Pipeline> pipeline(
-      new Pipeline(services.notifier, window, serial, std::move(onEnd), std::move(source), fileSize, first->format));
+      new Pipeline(services.notifier, window, serial, std::move(onEnd), std::move(source), first->format));
   pipeline->output_ = services.output.open(first->format, kOutputBuffers, pipeline->ring_);
   if (!pipeline->output_) return nullptr;
   pipeline->thread_ = std::thread(&Pipeline::decode, pipeline.get(), *first);
@@ -28,13 +26,12 @@ std::unique_ptr<Pipeline> Pipeline::open(const PlayerServices& services, const s
 }
 
 Pipeline::Pipeline(ProgressNotifier& notifier, NotifyWindow window, std::uint64_t serial, EndHandler onEnd,
-                   std::unique_ptr<FrameSource> source, std::uint64_t fileSize, PcmFormat format)
+                   std::unique_ptr<FrameSource> source, PcmFormat format)
     : notifier_(notifier),
       window_(window),
       serial_(serial),
       onEnd_(std::move(onEnd)),
       source_(std::move(source)),
-      fileSize_(fileSize),
       format_(format),
       ring_(kOutputBuffers, kOutputBufferBytes) {}
 
@@ -93,8 +90,9 @@ bool Pipeline::queueFilled() {
 }
 
 void Pipeline::reportProgress() {
-  if (!window_ || fileSize_ == 0) return;
-  const int percent = static_cast<int>(std::min<std::uint64_t>(99, source_->bytesConsumed() * 100 / fileSize_));
+  if (!window_) return;
+  // 100 is kept for the end of the file, once its last buffer has played.
+  const int percent = std::clamp(static_cast<int>(source_->progressPercent()), 0, kFileFinished - 1);
   if (percent == lastPercent_) return;
   lastPercent_ = percent;
   notifier_.post(window_, percent);

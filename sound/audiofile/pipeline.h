@@ -36,7 +36,7 @@ class Pipeline {
 
  private:
   Pipeline(ProgressNotifier& notifier, NotifyWindow window, std::uint64_t serial, EndHandler onEnd,
-           std::unique_ptr<FrameSource> source, std::uint64_t fileSize, PcmFormat format);
+           std::unique_ptr<FrameSource> source, PcmFormat format);
 
   enum class Fill { taken, refused, cancelled };
 
@@ -52,7 +52,6 @@ class Pipeline {
   const std::uint64_t serial_;
   const EndHandler onEnd_;
   const std::unique_ptr<FrameSource> source_;
-  const std::uint64_t fileSize_;
   const PcmFormat format_;
   BufferRing ring_;  // outlives the device, which may still hand buffers back while closing
   std::unique_ptr<AudioOutput> output_;

@@ -50,11 +50,10 @@ struct Rig {
 
   // A file of `frames` frames of 576 stereo samples at 44100 Hz, every sample `value` plus its index
   // within the file, so a test can tell files and positions apart.
-  std::vector<std::int16_t> addFile(const std::string& path, std::int16_t value, int frames = 40,
-                                    const std::optional<TableOfContents>& toc = std::nullopt) {
+  std::vector<std::int16_t> addFile(const std::string& path, std::int16_t value, int frames = 40) {
     std::vector<std::int16_t> samples(static_cast<std::size_t>(frames) * 576 * 2);
     for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<std::int16_t>(value + i % 1000);
-    files.files[path] = {kReadOk, rawPcmFile({2, 44100}, samples, 576, toc)};
+    files.files[path] = {kReadOk, rawPcmFile({2, 44100}, samples)};
     return samples;
   }
 };

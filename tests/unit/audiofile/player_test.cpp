@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "sound/audiofile/file_list.h"
 #include "tests/unit/audiofile/fakes.h"
 
@@ -155,36 +157,22 @@ TEST(PlayerLibrary, NoWindowNoNotices) {
   EXPECT_TRUE(rig.notifier.notices().empty());
 }
 
-TEST(PlayerLibrary, AStartPositionBeginsPartWayThroughTheTableOfContentsOrTheFrames) {
-  const int frames = 100;
-  TableOfContents toc;
-  for (std::size_t i = 0; i < 100; ++i) toc[i] = static_cast<std::uint8_t>(i * 2);  // the data's first half
-  struct Case {
-    std::optional<TableOfContents> toc;
-    double percent;
-    std::size_t firstFrame;
-  };
-  const Case cases[] = {{std::nullopt, 50, 50}, {std::nullopt, 150, frames}, {std::nullopt, -3, 0}, {toc, 50, 0}};
-  for (const Case& c : cases) {
+TEST(PlayerLibrary, AStartPositionIsClampedAndHandedToTheDecoderBeforeTheFirstFrame) {
+  constexpr int kFrames = 100;
+  const std::pair<double, int> cases[] = {{50, 50}, {12.5, 12}, {-3, 0}, {0, 0}, {std::nan(""), 0}, {150, kFrames}};
+  for (const auto& [percent, firstFrame] : cases) {
     Rig rig;
-    auto samples = rig.addFile("a.mp3", 0, frames, c.toc);
-    std::size_t first = c.firstFrame;
-    if (c.toc) {
-      // Entry 50 is 100/256 of the file: the first whole frame from there on.
-      const std::size_t fileSize = rig.files.files["a.mp3"].bytes.size();
-      const std::size_t offset = fileSize * 100 / 256 - rawPcmDataOffset(true);
-      first = (offset + 576 * 4 - 1) / (576 * 4);
-    }
+    auto samples = rig.addFile("a.mp3", 0, kFrames);
     OwnedPlayer player = create(rig, {"a.mp3"}, 1);
-    const int started = NewPlay(player.get(), nullptr, "", c.percent);
-    if (first == frames) {
+    const int started = NewPlay(player.get(), nullptr, "", percent);
+    if (firstFrame == kFrames) {
       EXPECT_EQ(started, 0) << "nothing is left to play at the end";
       continue;
     }
-    ASSERT_EQ(started, 1);
+    ASSERT_EQ(started, 1) << percent;
     ASSERT_TRUE(eventually([&] { return GetPlayState(player.get()) == 0; }));
-    samples.erase(samples.begin(), samples.begin() + static_cast<std::ptrdiff_t>(first * 576 * 2));
-    EXPECT_EQ(rig.output.streams().at(0).played, samples) << "start " << c.percent;
+    samples.erase(samples.begin(), samples.begin() + firstFrame * 576 * 2);
+    EXPECT_EQ(rig.output.streams().at(0).played, samples) << "start " << percent;
   }
 }
 
