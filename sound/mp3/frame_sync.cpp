@@ -1,0 +1,94 @@
+#include "sound/mp3/frame_sync.h"
+
+namespace mp3 {
+
+namespace {
+
+enum class Length { Known, NeedMore, Invalid };
+
+// A free-format frame ends where the next header of the same stream begins.
+Length freeFormatLength(const uint8_t* data, size_t size, size_t offset, const FrameHeader& h, bool endOfInput,
+                        int& length) {
+  for (size_t next = offset + static_cast<size_t>(h.prefixBytes()) + 1;
+       next < offset + static_cast<size_t>(kMaxFrameBytes); ++next) {
+    if (next + 4 > size) return endOfInput ? Length::Invalid : Length::NeedMore;
+    if (data[next] != 0xFF) continue;
+    const auto other = parseHeader(data + next);
+    if (other && other->bitrateIndex == 0 && sameStream(h, *other)) {
+      length = static_cast<int>(next - offset);
+      return Length::Known;
+    }
+  }
+  return Length::Invalid;
+}
+
+Length frameLength(const uint8_t* data, size_t size, size_t offset, const FrameHeader& h, bool endOfInput,
+                   const SyncLock& lock, int& length) {
+  if (h.bitrateIndex != 0)
+    length = h.frameBytes();
+  else if (lock.locked && lock.freeFormatBytes > 0 && sameStream(h, lock.header))
+    length = lock.freeFormatBytes + (h.padding ? 1 : 0);
+  else {
+    const Length found = freeFormatLength(data, size, offset, h, endOfInput, length);
+    if (found != Length::Known) return found;
+  }
+  if (length < h.prefixBytes() || length > kMaxFrameBytes) return Length::Invalid;
+  return Length::Known;
+}
+
+void lockOn(SyncLock& lock, const FrameLocation& frame) {
+  lock.locked = true;
+  lock.header = frame.header;
+  if (frame.header.bitrateIndex == 0) lock.freeFormatBytes = frame.length - (frame.header.padding ? 1 : 0);
+}
+
+}  // namespace
+
+SyncResult findFrame(const uint8_t* data, size_t size, bool endOfInput, SyncLock& lock, FrameLocation& frame) {
+  if (lock.locked && size >= 4) {
+    const auto h = parseHeader(data);
+    int length = 0;
+    if (h && sameStream(*h, lock.header)) {
+      const Length known = frameLength(data, size, 0, *h, endOfInput, lock, length);
+      if (known == Length::Known && static_cast<size_t>(length) <= size) {
+        frame = {0, length, *h};
+        lockOn(lock, frame);
+        return SyncResult::Found;
+      }
+      if (known != Length::Invalid && !endOfInput) {
+        frame = {0, length, *h};
+        return SyncResult::NeedMore;
+      }
+    }
+  }
+  lock.locked = false;
+  lock.freeFormatBytes = 0;
+
+  for (size_t offset = 0; offset + 4 <= size; ++offset) {
+    if (data[offset] != 0xFF) continue;
+    const auto h = parseHeader(data + offset);
+    if (!h) continue;
+    int length = 0;
+    const Length known = frameLength(data, size, offset, *h, endOfInput, lock, length);
+    if (known == Length::Invalid) continue;
+    frame = {offset, length, *h};
+    if (known == Length::NeedMore) return SyncResult::NeedMore;
+    const size_t end = offset + static_cast<size_t>(length);
+    if (end + 4 > size) {
+      if (!endOfInput) return SyncResult::NeedMore;
+      if (end != size) continue;
+    } else {
+      const auto next = parseHeader(data + end);
+      if (!next || !sameStream(*h, *next)) continue;
+    }
+    lockOn(lock, frame);
+    return SyncResult::Found;
+  }
+  if (!endOfInput) {
+    frame.offset = size > 3 ? size - 3 : 0;  // a header may still begin in the last three bytes
+    return SyncResult::NeedMore;
+  }
+  return SyncResult::None;
+}
+
+}  // namespace mp3
