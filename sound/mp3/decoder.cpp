@@ -1,7 +1,6 @@
 #include "sound/mp3/decoder.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 #include "sound/mp3/antialias.h"
@@ -19,9 +18,10 @@ namespace {
 
 inline void store(float value, float* out) { *out = value; }
 
+// Rounds to nearest (halves away from zero) after clipping.
 inline void store(float value, int16_t* out) {
-  const long s = std::lrint(value * 32768.0f);
-  *out = static_cast<int16_t>(std::clamp(s, -32768L, 32767L));
+  const float scaled = std::clamp(value * 32768.0f, -32768.0f, 32767.0f);
+  *out = static_cast<int16_t>(scaled + (scaled >= 0.0f ? 0.5f : -0.5f));
 }
 
 }  // namespace

@@ -6,18 +6,30 @@ namespace {
 
 enum class Length { Known, NeedMore, Invalid };
 
-// A free-format frame ends where the next header of the same stream begins.
+bool freeFormatHeaderAt(const uint8_t* data, size_t size, size_t at, const FrameHeader& h) {
+  if (at + 4 > size || data[at] != 0xFF) return false;
+  const auto other = parseHeader(data + at);
+  return other && other->bitrateIndex == 0 && sameStream(h, *other);
+}
+
+// A free-format frame ends where the next header of the same stream begins. A match inside the
+// audio data would confirm itself, so the header one more frame on must fit as well (when the
+// input reaches that far).
 Length freeFormatLength(const uint8_t* data, size_t size, size_t offset, const FrameHeader& h, bool endOfInput,
                         int& length) {
   for (size_t next = offset + static_cast<size_t>(h.prefixBytes()) + 1;
        next < offset + static_cast<size_t>(kMaxFrameBytes); ++next) {
     if (next + 4 > size) return endOfInput ? Length::Invalid : Length::NeedMore;
-    if (data[next] != 0xFF) continue;
-    const auto other = parseHeader(data + next);
-    if (other && other->bitrateIndex == 0 && sameStream(h, *other)) {
-      length = static_cast<int>(next - offset);
-      return Length::Known;
+    if (!freeFormatHeaderAt(data, size, next, h)) continue;
+    const size_t slot = next - offset - (h.padding ? 1 : 0);
+    const size_t after = next + slot + ((data[next + 2] >> 1) & 1);
+    if (after + 4 > size) {
+      if (!endOfInput) return Length::NeedMore;
+    } else if (!freeFormatHeaderAt(data, size, after, h)) {
+      continue;
     }
+    length = static_cast<int>(next - offset);
+    return Length::Known;
   }
   return Length::Invalid;
 }

@@ -121,10 +121,10 @@ inline uint16_t decodePair(BitReader& bits, const Lookup& t, int index) {
   return e;
 }
 
-inline float signedValue(BitReader& bits, int magnitude, int linbits, float gain) {
+inline float signedValue(BitReader& bits, const float* pow43, int magnitude, int linbits, float gain) {
   if (magnitude == 0) return 0.0f;
   if (magnitude == 15 && linbits) magnitude += static_cast<int>(bits.read(linbits));
-  const float v = pow43(magnitude) * gain;
+  const float v = pow43[magnitude] * gain;
   return bits.readBit() ? -v : v;
 }
 
@@ -133,6 +133,7 @@ inline float signedValue(BitReader& bits, int magnitude, int linbits, float gain
 int decodeSpectrum(BitReader& bits, size_t part3End, const GranuleInfo& g, const BandTable& bands,
                    const GainRun* runs, float* xr) {
   const Lookup& t = lookup();
+  const float* pow43 = pow43Table();
   const int bigEnd = g.bigValues * 2;
   int region1 = 0;
   int region2 = 0;
@@ -163,8 +164,8 @@ int decodeSpectrum(BitReader& bits, size_t part3End, const GranuleInfo& g, const
     for (; i < end; i += 2) {
       while (i >= runs[run].end) gain = runs[++run].gain;
       const uint16_t e = decodePair(bits, t, index);
-      xr[i] = signedValue(bits, (e >> 4) & 15, linbits, gain);
-      xr[i + 1] = signedValue(bits, e & 15, linbits, gain);
+      xr[i] = signedValue(bits, pow43, (e >> 4) & 15, linbits, gain);
+      xr[i + 1] = signedValue(bits, pow43, e & 15, linbits, gain);
     }
   }
 

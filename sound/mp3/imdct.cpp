@@ -10,33 +10,39 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 
 struct Tables {
-  std::array<std::array<float, 18>, 18> dct4{};   // cos(π/72 (2j+1)(2k+1))
-  std::array<std::array<float, 36>, 4> window{};  // by block type (2: unused here)
+  std::array<std::array<float, 5>, 9> dct3{};    // cos(π m (2j+1) / 18), j = 0..4
+  std::array<float, 9> oddScale{};                // 1 / (2 cos(π (2j+1) / 36))
+  // By block type (2: unused here), each value divided by 2 cos(π (2j+1) / 72) for the y[j] it
+  // multiplies, which completes the DCT-IV.
+  std::array<std::array<float, 36>, 4> window{};
   std::array<std::array<float, 6>, 12> shortCos{};  // cos(π/24 (2i+7)(2k+1))
   std::array<float, 12> shortWindow{};
 };
 
+// Which y[j] of the DCT-IV output x[i] of the 36-point IMDCT takes, and with which sign:
+// x[i] = y[i+9] (i < 9), -y[26-i] (i < 27), -y[i-27].
+constexpr int unfoldIndex(int i) { return i < 9 ? i + 9 : i < 27 ? 26 - i : i - 27; }
+
 const Tables& tables() {
   static const Tables t = [] {
     Tables r;
-    for (int j = 0; j < 18; ++j)
-      for (int k = 0; k < 18; ++k)
-        r.dct4[static_cast<size_t>(j)][static_cast<size_t>(k)] =
-            static_cast<float>(std::cos(kPi / 72 * (2 * j + 1) * (2 * k + 1)));
+    for (int m = 0; m < 9; ++m)
+      for (int j = 0; j < 5; ++j)
+        r.dct3[static_cast<size_t>(m)][static_cast<size_t>(j)] = static_cast<float>(std::cos(kPi * m * (2 * j + 1) / 18));
+    for (int j = 0; j < 9; ++j)
+      r.oddScale[static_cast<size_t>(j)] = static_cast<float>(1.0 / (2.0 * std::cos(kPi * (2 * j + 1) / 36)));
     for (int i = 0; i < 36; ++i) {
-      const float normal = static_cast<float>(std::sin(kPi / 36 * (i + 0.5)));
-      const auto at = static_cast<size_t>(i);
-      r.window[0][at] = normal;
+      const double normal = std::sin(kPi / 36 * (i + 0.5));
       // Start block: normal rising half, flat, the short window's falling half, zeros.
-      r.window[1][at] = i < 18 ? normal
-                        : i < 24 ? 1.0f
-                        : i < 30 ? static_cast<float>(std::sin(kPi / 12 * (i - 18 + 0.5)))
-                                 : 0.0f;
+      const double start = i < 18 ? normal : i < 24 ? 1.0 : i < 30 ? std::sin(kPi / 12 * (i - 18 + 0.5)) : 0.0;
       // Stop block: the mirror image.
-      r.window[3][at] = i < 6 ? 0.0f
-                        : i < 12 ? static_cast<float>(std::sin(kPi / 12 * (i - 6 + 0.5)))
-                        : i < 18 ? 1.0f
-                                 : normal;
+      const double stop = i < 6 ? 0.0 : i < 12 ? std::sin(kPi / 12 * (i - 6 + 0.5)) : i < 18 ? 1.0 : normal;
+      const int j = unfoldIndex(i);
+      const double scale = (i < 9 ? 1.0 : -1.0) / (2.0 * std::cos(kPi * (2 * j + 1) / 72));
+      const auto at = static_cast<size_t>(i);
+      r.window[0][at] = static_cast<float>(normal * scale);
+      r.window[1][at] = static_cast<float>(start * scale);
+      r.window[3][at] = static_cast<float>(stop * scale);
     }
     for (int i = 0; i < 12; ++i) {
       r.shortWindow[static_cast<size_t>(i)] = static_cast<float>(std::sin(kPi / 12 * (i + 0.5)));
@@ -49,19 +55,41 @@ const Tables& tables() {
   return t;
 }
 
-// 36 windowed outputs of one long block subband. The 36-point IMDCT is an 18-point DCT-IV y
-// unfolded: x[i] = y[i+9] (i < 9), -y[26-i] (i < 27), -y[i-27].
-void longBlock(const Tables& t, const float* in, const float* window, float* z) {
-  float y[18];
-  for (int j = 0; j < 18; ++j) {
-    const float* c = t.dct4[static_cast<size_t>(j)].data();
-    float sum = 0.0f;
-    for (int k = 0; k < 18; ++k) sum += in[k] * c[k];
-    y[j] = sum;
+// out[j] = Σ v[m] cos(π m (2j+1) / 18), j = 0..8. Outputs j and 8-j share the cosines up to the
+// sign of the odd terms.
+void dct3Of9(const Tables& t, const float* v, float* out) {
+  for (int j = 0; j < 5; ++j) {
+    const auto at = static_cast<size_t>(j);
+    const float even = v[0] + v[2] * t.dct3[2][at] + v[4] * t.dct3[4][at] + v[6] * t.dct3[6][at] + v[8] * t.dct3[8][at];
+    const float odd = v[1] * t.dct3[1][at] + v[3] * t.dct3[3][at] + v[5] * t.dct3[5][at] + v[7] * t.dct3[7][at];
+    out[j] = even + odd;
+    out[8 - j] = even - odd;
   }
-  for (int i = 0; i < 9; ++i) z[i] = y[i + 9] * window[i];
-  for (int i = 9; i < 27; ++i) z[i] = -y[26 - i] * window[i];
-  for (int i = 27; i < 36; ++i) z[i] = -y[i - 27] * window[i];
+}
+
+// 36 windowed outputs of one long block subband. The 36-point IMDCT is an 18-point DCT-IV
+// y[j] = Σ X[k] cos(π (2j+1)(2k+1) / 72), unfolded. With u[k] = X[k] + X[k-1] the DCT-IV becomes
+// a DCT-III (then divided by 2 cos(π (2j+1) / 72), done by the window), whose even inputs form a
+// 9-point DCT-III and whose odd inputs a 9-point DCT-IV, reduced the same way.
+void longBlock(const Tables& t, const float* in, const float* window, float* z) {
+  float even[9], odd[9];
+  even[0] = in[0];
+  odd[0] = in[1] + in[0];
+  for (int m = 1; m < 9; ++m) {
+    even[m] = in[2 * m] + in[2 * m - 1];
+    // (u[2m+1] + u[2m-1]) with u[k] = X[k] + X[k-1]
+    odd[m] = in[2 * m + 1] + in[2 * m] + in[2 * m - 1] + in[2 * m - 2];
+  }
+  float e[9], o[9];
+  dct3Of9(t, even, e);
+  dct3Of9(t, odd, o);
+  float y[18];
+  for (int j = 0; j < 9; ++j) {
+    const float scaled = o[j] * t.oddScale[static_cast<size_t>(j)];
+    y[j] = e[j] + scaled;
+    y[17 - j] = e[j] - scaled;
+  }
+  for (int i = 0; i < 36; ++i) z[i] = y[unfoldIndex(i)] * window[i];
 }
 
 // Three 12-point IMDCTs, windowed and overlapped at 6, 12 and 18 within the 36 outputs.

@@ -7,15 +7,6 @@ namespace mp3 {
 
 namespace {
 
-const std::array<float, kMaxMagnitude + 1>& pow43Table() {
-  static const auto table = [] {
-    std::array<float, kMaxMagnitude + 1> t{};
-    for (int i = 0; i <= kMaxMagnitude; ++i) t[static_cast<size_t>(i)] = static_cast<float>(std::pow(i, 4.0 / 3.0));
-    return t;
-  }();
-  return table;
-}
-
 // 2^(quarterSteps / 4).
 float quarterPower(int quarterSteps) {
   static constexpr float kFraction[4] = {1.0f, 1.18920712f, 1.41421356f, 1.68179283f};
@@ -24,7 +15,14 @@ float quarterPower(int quarterSteps) {
 
 }  // namespace
 
-float pow43(int magnitude) { return pow43Table()[static_cast<size_t>(magnitude)]; }
+const float* pow43Table() {
+  static const auto table = [] {
+    std::array<float, kMaxMagnitude + 1> t{};
+    for (int i = 0; i <= kMaxMagnitude; ++i) t[static_cast<size_t>(i)] = static_cast<float>(std::pow(i, 4.0 / 3.0));
+    return t;
+  }();
+  return table.data();
+}
 
 int buildGainRuns(const GranuleInfo& g, const ScaleFactors& sf, const BandTable& bands, GainRun* runs) {
   const int base = g.globalGain - 210;

@@ -16,9 +16,9 @@ struct GainRun {
 // At most 22 long runs, or 8 long + 10 × 3 short runs, or 13 × 3 short runs.
 constexpr int kMaxGainRuns = 40;
 
-// |value|^(4/3) for the magnitudes Huffman decoding can produce (0..8206).
-float pow43(int magnitude);
+// |value|^(4/3) for the magnitudes Huffman decoding can produce (0..kMaxMagnitude).
 constexpr int kMaxMagnitude = 15 + 8191;
+const float* pow43Table();
 
 // The gain of each run: 2^((global_gain - 210 - 8·subblock_gain)/4) · 2^-(scale factor step · sf).
 // Returns the number of runs; they cover all 576 lines.
