@@ -24,6 +24,7 @@ public:
   bool readBit() { return read(1) != 0; }
 
   size_t position() const { return pos_; }
+  const uint8_t* data() const { return data_; }
   void seek(size_t bitPosition) { pos_ = bitPosition; }
   size_t sizeBits() const { return sizeBits_; }
   bool overrun() const { return pos_ > sizeBits_; }

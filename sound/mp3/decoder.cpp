@@ -14,18 +14,6 @@
 
 namespace mp3 {
 
-namespace {
-
-inline void store(float value, float* out) { *out = value; }
-
-// Rounds to nearest (halves away from zero) after clipping.
-inline void store(float value, int16_t* out) {
-  const float scaled = std::clamp(value * 32768.0f, -32768.0f, 32767.0f);
-  *out = static_cast<int16_t>(scaled + (scaled >= 0.0f ? 0.5f : -0.5f));
-}
-
-}  // namespace
-
 void Decoder::reset() {
   lock_ = SyncLock{};
   std::memset(overlap_, 0, sizeof overlap_);
@@ -132,11 +120,8 @@ void Decoder::decodeGranules(const FrameHeader& h, const SideInfo& side, size_t 
       }
       inverseMdct(xr, g.blockType, g.mixedBlock, subbands, overlap_[ch], slots_);
       Sample* out = pcm + gr * 576 * channels + ch;
-      float time[32];
-      for (int slot = 0; slot < 18; ++slot) {
-        synthesize(synthesis_[ch], slots_ + 32 * slot, time);
-        for (int j = 0; j < 32; ++j) store(time[j], out + (slot * 32 + j) * channels);
-      }
+      for (int slot = 0; slot < 18; ++slot)
+        synthesize(synthesis_[ch], slots_ + 32 * slot, out + slot * 32 * channels, channels);
     }
   }
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "sound/mp3/bit_cache.h"
 #include "sound/mp3/huffman_codes.h"
 
 namespace mp3 {
@@ -108,7 +109,7 @@ const Lookup& lookup() {
 }
 
 // One (x, y) pair from table `index`; the entry's x and y are 0..15.
-inline uint16_t decodePair(BitReader& bits, const Lookup& t, int index) {
+inline uint16_t decodePair(BitCache& bits, const Lookup& t, int index) {
   const uint16_t* table = t.entries.data() + t.start[static_cast<size_t>(index)];
   int width = t.rootBits[static_cast<size_t>(index)];
   uint16_t e = table[bits.peek(width)];
@@ -121,19 +122,20 @@ inline uint16_t decodePair(BitReader& bits, const Lookup& t, int index) {
   return e;
 }
 
-inline float signedValue(BitReader& bits, const float* pow43, int magnitude, int linbits, float gain) {
+inline float signedValue(BitCache& bits, const float* pow43, int magnitude, int linbits, float gain) {
   if (magnitude == 0) return 0.0f;
   if (magnitude == 15 && linbits) magnitude += static_cast<int>(bits.read(linbits));
   const float v = pow43[magnitude] * gain;
-  return bits.readBit() ? -v : v;
+  return bits.read(1) ? -v : v;
 }
 
 }  // namespace
 
-int decodeSpectrum(BitReader& bits, size_t part3End, const GranuleInfo& g, const BandTable& bands,
+int decodeSpectrum(const BitReader& reader, size_t part3End, const GranuleInfo& g, const BandTable& bands,
                    const GainRun* runs, float* xr) {
   const Lookup& t = lookup();
   const float* pow43 = pow43Table();
+  BitCache bits(reader);
   const int bigEnd = g.bigValues * 2;
   int region1 = 0;
   int region2 = 0;
@@ -163,6 +165,7 @@ int decodeSpectrum(BitReader& bits, size_t part3End, const GranuleInfo& g, const
     const int linbits = source.linbits;
     for (; i < end; i += 2) {
       while (i >= runs[run].end) gain = runs[++run].gain;
+      bits.refill();
       const uint16_t e = decodePair(bits, t, index);
       xr[i] = signedValue(bits, pow43, (e >> 4) & 15, linbits, gain);
       xr[i + 1] = signedValue(bits, pow43, e & 15, linbits, gain);
@@ -171,9 +174,10 @@ int decodeSpectrum(BitReader& bits, size_t part3End, const GranuleInfo& g, const
 
   // Count1 region: quadruples of values -1, 0 or 1 until the part ends.
   while (i + 4 <= 576 && bits.position() < part3End) {
+    bits.refill();
     int v;
     if (g.count1TableB) {
-      v = static_cast<int>(~bits.read(4) & 15);
+      v = static_cast<int>(~bits.read(4) & 15u);
     } else {
       const uint8_t e = t.quadA[bits.peek(6)];
       bits.skip(e >> 4);
@@ -184,7 +188,7 @@ int decodeSpectrum(BitReader& bits, size_t part3End, const GranuleInfo& g, const
       q[k] = 0.0f;
       if (v & (8 >> k)) {
         while (i + k >= runs[run].end) ++run;
-        q[k] = bits.readBit() ? -runs[run].gain : runs[run].gain;
+        q[k] = bits.read(1) ? -runs[run].gain : runs[run].gain;
       }
     }
     if (bits.position() > part3End) break;  // the last quadruple overran the part: drop it

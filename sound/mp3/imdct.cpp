@@ -89,7 +89,10 @@ void longBlock(const Tables& t, const float* in, const float* window, float* z) 
     y[j] = e[j] + scaled;
     y[17 - j] = e[j] - scaled;
   }
-  for (int i = 0; i < 36; ++i) z[i] = y[unfoldIndex(i)] * window[i];
+  // The window carries the unfolding's signs.
+  for (int i = 0; i < 9; ++i) z[i] = y[i + 9] * window[i];
+  for (int i = 9; i < 27; ++i) z[i] = y[26 - i] * window[i];
+  for (int i = 27; i < 36; ++i) z[i] = y[i - 27] * window[i];
 }
 
 // Three 12-point IMDCTs, windowed and overlapped at 6, 12 and 18 within the 36 outputs.
@@ -109,26 +112,30 @@ void shortBlock(const Tables& t, const float* in, float* z) {
 
 void inverseMdct(const float* xr, int blockType, bool mixed, int subbands, float* overlap, float* out) {
   const Tables& t = tables();
+  const float* window = t.window[static_cast<size_t>(blockType == 2 ? 0 : blockType)].data();
   float z[36];
   for (int sb = 0; sb < 32; ++sb) {
     float* saved = overlap + 18 * sb;
-    const float sign = (sb & 1) ? -1.0f : 1.0f;
     if (sb >= subbands) {
+      for (int i = 0; i < 18; ++i) z[i] = saved[i];
+      for (int i = 0; i < 18; ++i) saved[i] = 0.0f;
+    } else {
+      if (blockType == 2 && !(mixed && sb < 2))
+        shortBlock(t, xr + 18 * sb, z);
+      else
+        longBlock(t, xr + 18 * sb, window, z);
       for (int i = 0; i < 18; ++i) {
-        out[i * 32 + sb] = (i & 1) ? saved[i] * sign : saved[i];
-        saved[i] = 0.0f;
+        z[i] += saved[i];
+        saved[i] = z[i + 18];
       }
-      continue;
     }
-    const bool shortHere = blockType == 2 && !(mixed && sb < 2);
-    if (shortHere)
-      shortBlock(t, xr + 18 * sb, z);
-    else
-      longBlock(t, xr + 18 * sb, t.window[static_cast<size_t>(blockType == 2 ? 0 : blockType)].data(), z);
-    for (int i = 0; i < 18; ++i) {
-      const float v = z[i] + saved[i];
-      out[i * 32 + sb] = (i & 1) ? v * sign : v;
-      saved[i] = z[i + 18];
+    if (sb & 1) {
+      for (int i = 0; i < 18; i += 2) {
+        out[i * 32 + sb] = z[i];
+        out[(i + 1) * 32 + sb] = -z[i + 1];
+      }
+    } else {
+      for (int i = 0; i < 18; ++i) out[i * 32 + sb] = z[i];
     }
   }
 }

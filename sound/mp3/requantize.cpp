@@ -1,5 +1,6 @@
 #include "sound/mp3/requantize.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -7,10 +8,20 @@ namespace mp3 {
 
 namespace {
 
+// Gains span 2^((0 - 210 - 8·7 - 4·(31 + 3)) / 4) to 2^((255 - 210) / 4).
+constexpr int kLowestQuarterStep = -210 - 8 * 7 - 4 * (31 + 3);
+constexpr int kHighestQuarterStep = 255 - 210;
+
 // 2^(quarterSteps / 4).
 float quarterPower(int quarterSteps) {
-  static constexpr float kFraction[4] = {1.0f, 1.18920712f, 1.41421356f, 1.68179283f};
-  return std::ldexp(kFraction[quarterSteps & 3], quarterSteps >> 2);
+  static const auto table = [] {
+    std::array<float, kHighestQuarterStep - kLowestQuarterStep + 1> t{};
+    for (int e = kLowestQuarterStep; e <= kHighestQuarterStep; ++e)
+      t[static_cast<size_t>(e - kLowestQuarterStep)] = static_cast<float>(std::exp2(e / 4.0));
+    return t;
+  }();
+  const int e = std::clamp(quarterSteps, kLowestQuarterStep, kHighestQuarterStep);
+  return table[static_cast<size_t>(e - kLowestQuarterStep)];
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "sound/mp3/synthesis.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -61,7 +62,7 @@ const float* dctFactors(const Tables& t) {
 // X[m] = Σ x[k] cos(π m (2k+1) / 2N), by splitting into the sums and the scaled differences of
 // mirrored inputs (even and odd outputs), recursively.
 template <int N>
-void dct2(const Tables& t, const float* x, float* out) {
+[[gnu::always_inline]] inline void dct2(const Tables& t, const float* x, float* out) {
   if constexpr (N == 1) {
     out[0] = x[0];
   } else {
@@ -83,9 +84,18 @@ void dct2(const Tables& t, const float* x, float* out) {
   }
 }
 
+inline void store(float value, float* out) { *out = value; }
+
+// Rounds to nearest (halves upwards) after clipping: truncating a positive number is flooring.
+inline void store(float value, int16_t* out) {
+  const float scaled = std::min(std::max(value * 32768.0f, -32768.0f), 32767.0f);
+  *out = static_cast<int16_t>(static_cast<int>(scaled + 32768.5f) - 32768);
+}
+
 }  // namespace
 
-void synthesize(SynthesisState& state, const float* subbands, float* pcm) {
+template <typename Sample>
+void synthesize(SynthesisState& state, const float* subbands, Sample* pcm, int stride) {
   const Tables& t = tables();
   state.offset = (state.offset - 64) & 1023;
   float a[32];
@@ -104,7 +114,10 @@ void synthesize(SynthesisState& state, const float* subbands, float* pcm) {
     const float* d = t.window.data() + 64 * i;
     for (int j = 0; j < 32; ++j) sum[j] += u0[j] * d[j] + u1[j] * d[32 + j];
   }
-  for (int j = 0; j < 32; ++j) pcm[j] = sum[j];
+  for (int j = 0; j < 32; ++j) store(sum[j], pcm + j * stride);
 }
+
+template void synthesize<float>(SynthesisState&, const float*, float*, int);
+template void synthesize<int16_t>(SynthesisState&, const float*, int16_t*, int);
 
 }  // namespace mp3
