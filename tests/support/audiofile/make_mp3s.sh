@@ -8,7 +8,7 @@ mkdir -p "$out"
 cd "$out"
 sox -q -n -r 44100 -c 2 -b 16 jingle.wav synth 1.5 sine 523 sine 784 fade 0 1.5 0.3 vol 0.5
 sox -q -n -r 44100 -c 1 -b 16 silence.wav trim 0 3
-sox -q -n -r 44100 -c 1 -b 16 noise.wav synth 1 whitenoise vol 0.7
+sox -q -n -r 44100 -c 1 -b 16 noise.wav synth 1 whitenoise vol 0.5
 sox -q silence.wav noise.wav silence-then-noise.wav
 lame --quiet --noreplaygain -b 128 jingle.wav jingle.mp3
 lame --quiet --noreplaygain -V 2 silence-then-noise.wav silence-then-noise.mp3
