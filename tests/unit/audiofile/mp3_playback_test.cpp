@@ -10,7 +10,7 @@
 #include "sound/audiofile/file_list.h"
 #include "sound/audiofile/mp3_frame_source.h"
 #include "sound/audiofile/player_library.h"
-#include "sound/mp3/stream.h"
+#include "tests/support/audiofile/mp3_reference.h"
 #include "tests/unit/audiofile/fakes.h"
 
 namespace audiofile::testing {
@@ -19,17 +19,6 @@ namespace {
 std::vector<std::uint8_t> readMp3(const std::string& name) {
   std::ifstream in(std::string(AUDIOFILE_MP3_DIR) + "/" + name, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// The whole file through the decoder directly, from `percent` on.
-std::vector<std::int16_t> decodeDirectly(const std::vector<std::uint8_t>& file, double percent = 0) {
-  mp3::Stream stream;
-  EXPECT_TRUE(stream.open(file.data(), file.size()));
-  if (percent > 0) stream.seekPercent(percent);
-  std::vector<std::int16_t> pcm, frame(mp3::kMaxSamplesPerFrame * 2);
-  while (const int samples = stream.read(frame.data()))
-    pcm.insert(pcm.end(), frame.begin(), frame.begin() + samples * stream.channels());
-  return pcm;
 }
 
 struct Mp3Rig {
@@ -55,7 +44,7 @@ TEST(Mp3Playback, ThePlayerPlaysExactlyWhatTheDecoderMakesOfTheFile) {
   Mp3Rig rig;
   const StreamRecord stream = rig.play(file);
   EXPECT_EQ(stream.format, (PcmFormat{2, 44100}));
-  const std::vector<std::int16_t> expected = decodeDirectly(file);
+  const std::vector<std::int16_t> expected = decodeWholeFile(file);
   EXPECT_EQ(expected.size(), 1.5 * 44100 * 2) << "the source's exact length";
   EXPECT_EQ(stream.played, expected);
 }
@@ -71,7 +60,7 @@ TEST(Mp3Playback, TagsAtBothEndsPlayAsTheBareFile) {
   std::copy_n("TAG", 3, tagged.begin() + static_cast<std::ptrdiff_t>(v1));
 
   Mp3Rig rig;
-  EXPECT_EQ(rig.play(tagged).played, decodeDirectly(bare));
+  EXPECT_EQ(rig.play(tagged).played, decodeWholeFile(bare));
 }
 
 TEST(Mp3Playback, AStartHalfWayGoesThroughTheTableOfContents) {
