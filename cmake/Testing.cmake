@@ -11,8 +11,8 @@ else()
 endif()
 include(GoogleTest)
 
-# lanxing_test(name SOURCES... LIBS ... [PROPERTIES ...]): one test program whose cases CTest lists one
-# by one; PROPERTIES (such as RESOURCE_LOCK or ENVIRONMENT) go to every case.
+# lanxing_test(name SOURCES... LIBS ... [PROPERTIES ...]): one test program whose cases CTest lists
+# one by one; PROPERTIES are added to every case (an ENVIRONMENT, a RESOURCE_LOCK ...).
 function(lanxing_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${T_SOURCES})

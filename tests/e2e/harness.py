@@ -102,6 +102,22 @@ def wait_gone(title, timeout=20.0):
     inspect("gone", title, int(timeout * 1000), timeout=timeout + 30)
 
 
+def registry_value(key, name):
+    """A registry value of the tests' Wine prefix as `reg query` prints it, or None when missing."""
+    with tempfile.TemporaryFile() as captured:
+        code = subprocess.run([str(WINE_DIR / "wine-run.sh"), "reg", "query", key, "/v", name], stdout=captured,
+                              stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=60).returncode
+        captured.seek(0)
+        text = captured.read().decode("gbk", "replace").replace("\r", "")
+    if code != 0:
+        return None
+    for line in text.splitlines():
+        parts = line.split(None, 2)
+        if len(parts) == 3 and parts[0] == name:
+            return parts[2]
+    return None
+
+
 def pixel(png, x, y):
     """The (r, g, b) of one pixel of a picture."""
     out = subprocess.run(["convert", str(png), "-crop", f"1x1+{x}+{y}", "-depth", "8", "rgb:-"],
