@@ -11,5 +11,6 @@
 void PlayAudioFile(std::optional<int> playCount, std::span<const std::string> names);
 // The system's own call: one file, once.
 void PlayAudioFile(const std::string& path);
-// Removes the player in the slot, if any; for stopping all sound and for the program's end.
+// Removes the player in the slot, if any. Once the slot is in use, the effect player's Stop (and its
+// stop at the program's end) calls this first.
 void StopAudioFileSlot();

@@ -1,6 +1,6 @@
 // The application's slot on the real program's parts: a generated mp3 at a Chinese path plays
-// through the project's decoder to the sound card exactly, a second play or a stop cuts it off,
-// and a missing file is silent.
+// through the project's decoder to the sound card exactly, a second play, the slot's stop or the
+// effect player's stop cuts it off, and a missing file is silent.
 #include "sound/audiofile/play_audio_file.h"
 
 #include <windows.h>
@@ -12,6 +12,7 @@
 #include <functional>
 #include <thread>
 
+#include "sound/player/effect_player_win32.h"
 #include "tests/support/audiofile/mp3_reference.h"
 #include "tests/win32/audiofile/wave_capture_win32.h"
 #include "tests/win32/settings/temp_folder_win32.h"
@@ -80,13 +81,16 @@ TEST_F(PlayAudioFileWin32, PlayingAgainCutsTheFileOffAndStartsItAfresh) {
   EXPECT_FALSE(holdsRun(WaveCapture::read(streams[0]), pcm_)) << "the first play was cut short";
 }
 
-TEST_F(PlayAudioFileWin32, StoppingCutsTheFileOffAtOnce) {
-  const WaveCapture capture;
-  PlayAudioFile(path_);
-  StopAudioFileSlot();
-  ASSERT_EQ(capture.newFiles().size(), 1u);
-  // Closed by now: nothing more arrives, and the ring never holds the whole file ahead.
-  EXPECT_FALSE(holdsRun(WaveCapture::read(capture.newFiles()[0]), pcm_));
+TEST_F(PlayAudioFileWin32, StoppingTheSlotOrAllSoundCutsTheFileOffAtOnce) {
+  const std::function<void()> stops[] = {StopAudioFileSlot, [] { TheEffectPlayer().Stop(); }};
+  for (const auto& stop : stops) {
+    const WaveCapture capture;
+    PlayAudioFile(path_);
+    stop();
+    ASSERT_EQ(capture.newFiles().size(), 1u);
+    // Closed by now: nothing more arrives, and the ring never holds the whole file ahead.
+    EXPECT_FALSE(holdsRun(WaveCapture::read(capture.newFiles()[0]), pcm_));
+  }
 }
 
 TEST_F(PlayAudioFileWin32, AMissingFileOrACountOfZeroIsSilent) {
