@@ -123,6 +123,20 @@ TEST(AudioFilePlayerWin32, AMissingFileOpensNoDeviceAndReadsAsNotFound) {
   EXPECT_TRUE(capture.newFiles().empty());
 }
 
+TEST(AudioFilePlayerWin32, NoticesReachALiveWindowAndPassAClosedOneBy) {
+  const HWND window = CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ASSERT_NE(window, nullptr);
+  WindowNotifier notifier;
+  notifier.post(window, 42);
+  MSG message;
+  ASSERT_TRUE(PeekMessageW(&message, window, kProgressMessage, kProgressMessage, PM_REMOVE));
+  EXPECT_EQ(message.wParam, 42u);
+  EXPECT_EQ(message.lParam, 0);
+  DestroyWindow(window);
+  notifier.post(window, 43);
+  EXPECT_FALSE(PeekMessageW(&message, nullptr, kProgressMessage, kProgressMessage, PM_REMOVE));
+}
+
 // Wine's waveOutClose never answers "still playing" (it closes at once, cutting a queued buffer
 // short), so the retry itself is proven natively; here the real close must succeed on a device
 // with a buffer still queued.

@@ -69,6 +69,18 @@ TEST_F(PlayAudioFileWin32, PlaysTheDecodersOutputToTheSoundCardExactly) {
   EXPECT_NE(streams[0].find(L"-44100-2"), std::wstring::npos);
 }
 
+TEST_F(PlayAudioFileWin32, AListPlaysItsPassesOneFileAfterTheOther) {
+  const WaveCapture capture;
+  const std::string names[] = {path_, "", path_};
+  PlayAudioFile(2, names);
+  std::vector<std::wstring> streams;
+  ASSERT_TRUE(eventually([&] {
+    streams = capture.newFiles();
+    return streams.size() == 4 && holdsRun(WaveCapture::read(streams[3]), pcm_);
+  }));
+  for (const std::wstring& stream : streams) EXPECT_TRUE(holdsRun(WaveCapture::read(stream), pcm_));
+}
+
 TEST_F(PlayAudioFileWin32, PlayingAgainCutsTheFileOffAndStartsItAfresh) {
   const WaveCapture capture;
   PlayAudioFile(path_);
