@@ -23,7 +23,8 @@ FileContents StdioFileReader::read(const std::string& gbkPath) {
   FileContents contents;
   std::uint8_t chunk[65536];
   std::size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) contents.bytes.insert(contents.bytes.end(), chunk, chunk + got);
+  while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
+    contents.bytes.insert(contents.bytes.end(), chunk, chunk + got);
   if (std::ferror(file.get())) return {kReadFailed, {}};
   return contents;
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-
 namespace audiofile {
 
 std::unique_ptr<Pipeline> Pipeline::open(const PlayerServices& services, const std::string& path, double startPercent,

@@ -14,7 +14,7 @@
 namespace audiofile {
 
 inline constexpr std::size_t kOutputBuffers = 8;
-inline constexpr std::size_t kOutputBufferBytes = 16384;  // a whole number of frames of any format
+inline constexpr std::size_t kOutputBufferBytes = 16384;  // whole sample frames, mono or stereo
 
 class Pipeline {
  public:

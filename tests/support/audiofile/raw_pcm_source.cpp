@@ -11,7 +11,9 @@ constexpr std::size_t kHeaderBytes = 11;
 class RawPcmSource final : public FrameSource {
  public:
   RawPcmSource(std::vector<std::uint8_t> file, PcmFormat format, std::size_t frameLength)
-      : file_(std::move(file)), format_(format), frameBytes_(frameLength * static_cast<std::size_t>(format.channels) * 2) {}
+      : file_(std::move(file)),
+        format_(format),
+        frameBytes_(frameLength * static_cast<std::size_t>(format.channels) * 2) {}
 
   std::optional<PcmFrame> nextFrame() override {
     if (position_ >= file_.size()) return std::nullopt;
@@ -22,8 +24,9 @@ class RawPcmSource final : public FrameSource {
     return PcmFrame{format_, frame_};
   }
   double progressPercent() const override {
-    return file_.size() == kHeaderBytes ? 100.0 : 100.0 * static_cast<double>(position_ - kHeaderBytes) /
-                                                      static_cast<double>(file_.size() - kHeaderBytes);
+    return file_.size() == kHeaderBytes ? 100.0
+                                        : 100.0 * static_cast<double>(position_ - kHeaderBytes) /
+                                              static_cast<double>(file_.size() - kHeaderBytes);
   }
   void seekToPercent(double percent) override {
     const std::size_t frames = (file_.size() - kHeaderBytes + frameBytes_ - 1) / frameBytes_;

@@ -25,7 +25,8 @@ TEST(AudioFileSlot, ThreeFilesTwiceInOrderThenStopped) {
   EXPECT_EQ(GetPlayState(slot.player()), 0);
   const auto streams = rig.output.streams();
   const std::vector<std::int16_t>* expected[] = {&a, &b, &c, &a, &b, &c};
-  for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(streams[i].played, *expected[i]) << "file " << i << " whole and in turn";
+  for (std::size_t i = 0; i < 6; ++i)
+    EXPECT_EQ(streams[i].played, *expected[i]) << "file " << i << " whole and in turn";
   EXPECT_EQ(Play(slot.player()), 0) << "a spent player starts nothing";
   EXPECT_EQ(rig.output.streamCount(), 6u);
   slot.stop();
@@ -67,7 +68,8 @@ TEST(AudioFileSlot, CountZeroOrNoNamesRemovesThePlayerAndStartsNothing) {
     slot.play(1, names);
     ASSERT_EQ(GetPlayState(slot.player()), 1);
     const std::vector<std::string> empties = {"", ""};
-    slot.play(zeroCount ? 0 : 1, zeroCount ? std::span<const std::string>(names) : std::span<const std::string>(empties));
+    slot.play(zeroCount ? 0 : 1,
+              zeroCount ? std::span<const std::string>(names) : std::span<const std::string>(empties));
     EXPECT_EQ(slot.player(), nullptr);
     EXPECT_TRUE(allClosed(rig.output));
     EXPECT_EQ(rig.output.streamCount(), 1u);

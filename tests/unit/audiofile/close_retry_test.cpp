@@ -15,7 +15,8 @@ TEST(CloseRetry, TriesAgainOnlyWhileTheDeviceIsStillPlaying) {
     std::vector<int> answers;
     int result, attempts;
   };
-  const Case cases[] = {{{0}, 0, 1}, {{5}, 5, 1}, {{kStillPlaying, kStillPlaying, 0}, 0, 3}, {{kStillPlaying, 5}, 5, 2}};
+  const Case cases[] = {
+      {{0}, 0, 1}, {{5}, 5, 1}, {{kStillPlaying, kStillPlaying, 0}, 0, 3}, {{kStillPlaying, 5}, 5, 2}};
   for (const Case& c : cases) {
     std::size_t calls = 0;
     const CloseOutcome<int> outcome =

@@ -12,9 +12,9 @@ namespace audiofile {
 namespace {
 
 TEST(FileReader, ErrnoMapsToTheResultCodes) {
-  const std::pair<int, ReadResult> cases[] = {{ENOENT, kFileNotFound}, {EACCES, kAccessDenied},
+  const std::pair<int, ReadResult> cases[] = {{ENOENT, kFileNotFound},    {EACCES, kAccessDenied},
                                               {EINVAL, kInvalidArgument}, {EMFILE, kTooManyOpenFiles},
-                                              {EISDIR, kReadFailed},     {0, kReadFailed}};
+                                              {EISDIR, kReadFailed},      {0, kReadFailed}};
   for (const auto& [error, result] : cases) EXPECT_EQ(readResultFromErrno(error), result) << error;
 }
 
@@ -22,7 +22,8 @@ TEST(FileReader, ReadsAWholeFileAndReportsAMissingOne) {
   const std::filesystem::path path = std::filesystem::temp_directory_path() / "audiofile-reader-test.bin";
   std::vector<std::uint8_t> bytes(200000);
   for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7);
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 
   StdioFileReader reader;
   const FileContents read = reader.read(path.string());

@@ -130,7 +130,8 @@ TEST(PlayerLibrary, ProgressRisesToNinetyNineThenEachFileReportsOneHundred) {
   OwnedPlayer player = create(rig, {"a.mp3", "b.mp3"}, 1);
   ASSERT_EQ(NewPlay(player.get(), kWindow, "", 0), 1);
   ASSERT_TRUE(eventually([&] { return rig.output.streamCount() == 2 && GetPlayState(player.get()) == 0; }));
-  ASSERT_TRUE(eventually([&] { return rig.notifier.notices().size() >= 2 && rig.notifier.notices().back().second == 100; }));
+  ASSERT_TRUE(
+      eventually([&] { return rig.notifier.notices().size() >= 2 && rig.notifier.notices().back().second == 100; }));
 
   std::vector<std::vector<int>> perFile(1);
   for (const auto& [window, percent] : rig.notifier.notices()) {
