@@ -28,6 +28,11 @@ public:
     count_ += take * 8;
   }
 
+  // At least n (at most 56) bits ready to peek.
+  void ensure(int n) {
+    if (count_ < n) refill();
+  }
+
   uint32_t peek(int n) const { return static_cast<uint32_t>(cache_ >> (64 - n)); }  // 1 <= n <= 32
   void skip(int n) {
     cache_ <<= n;
