@@ -10,14 +10,20 @@ cmake --build build/bench --target mp3_bench
 bench=build/bench/bench/mp3/mp3_bench
 corpus=build/bench/tests/unit/mp3/corpus
 if [ "${1:-}" = "--callgrind" ]; then
-  out=$(mktemp)
-  seconds=$("$bench" "$corpus" 1 --only-ours | sed -n 's/^decoded \([0-9.]*\) s.*/\1/p')
-  valgrind --tool=callgrind --callgrind-out-file="$out" --toggle-collect='*decodeWithOurs*' \
-    "$bench" "$corpus" 1 --only-ours >/dev/null 2>&1
-  instructions=$(sed -n 's/^summary: *\([0-9]*\).*/\1/p' "$out")
-  rm -f "$out"
-  # Two passes were collected: the one that measures the audio length and the timed one.
-  awk -v i="$instructions" -v s="$seconds" 'BEGIN { printf "callgrind: %.0f instructions per second of audio (%d instructions, 2 x %.2f s)\n", i / (2 * s), i, s }'
+  # Instructions inside the decoding calls only, per second of the corpus's audio.
+  for decoder in ours generic; do
+    out=$(mktemp)
+    function=decodeWithMpg123; [ $decoder = ours ] && function=decodeWithOurs
+    seconds=$("$bench" "$corpus" 1 --only=$decoder | sed -n 's/^decoded \([0-9.]*\) s.*/\1/p')
+    valgrind --tool=callgrind --callgrind-out-file="$out" --toggle-collect="*$function*" \
+      "$bench" "$corpus" 1 --only=$decoder >/dev/null 2>&1
+    instructions=$(sed -n 's/^summary: *\([0-9]*\).*/\1/p' "$out")
+    rm -f "$out"
+    # Our decoder also runs once to measure the audio length before the counted pass.
+    passes=1; [ $decoder = ours ] && passes=2
+    awk -v d="$decoder" -v i="$instructions" -v s="$seconds" -v p="$passes" \
+      'BEGIN { printf "callgrind %-8s %.0f instructions per second of audio (%d instructions over %d x %.2f s)\n", d, i / (p * s), i, p, s }'
+  done
 else
   "$bench" "$corpus" "${1:-20}"
 fi

@@ -19,20 +19,18 @@ public:
   }
 
   void refill() {
-    uint64_t bytes = 0;
-    if (next_ + 8 <= size_) {
-      const uint8_t* p = data_ + next_;
-      bytes = (uint64_t{p[0]} << 56) | (uint64_t{p[1]} << 48) | (uint64_t{p[2]} << 40) | (uint64_t{p[3]} << 32) |
-              (uint64_t{p[4]} << 24) | (uint64_t{p[5]} << 16) | (uint64_t{p[6]} << 8) | uint64_t{p[7]};
-    } else {
-      for (size_t i = 0; i < 8; ++i) bytes = (bytes << 8) | (next_ + i < size_ ? data_[next_ + i] : 0);
-    }
+    const uint64_t bytes = loadBigEndian64(data_, size_, next_);
     // Bits past the whole bytes taken are the stream's own next bits, so OR-ing them again later
     // changes nothing.
     cache_ |= bytes >> count_;
     const int take = (63 - count_) >> 3;
     next_ += static_cast<size_t>(take);
     count_ += take * 8;
+  }
+
+  // At least n (at most 56) bits ready to peek.
+  void ensure(int n) {
+    if (count_ < n) refill();
   }
 
   uint32_t peek(int n) const { return static_cast<uint32_t>(cache_ >> (64 - n)); }  // 1 <= n <= 32

@@ -5,6 +5,18 @@
 
 namespace mp3 {
 
+// The 8 bytes from `byte` on as a big-endian number; bytes at or past `size` read as zero.
+inline uint64_t loadBigEndian64(const uint8_t* data, size_t size, size_t byte) {
+  uint64_t w = 0;
+  if (byte + 8 <= size) {
+    const uint8_t* p = data + byte;
+    return (uint64_t{p[0]} << 56) | (uint64_t{p[1]} << 48) | (uint64_t{p[2]} << 40) | (uint64_t{p[3]} << 32) |
+           (uint64_t{p[4]} << 24) | (uint64_t{p[5]} << 16) | (uint64_t{p[6]} << 8) | uint64_t{p[7]};
+  }
+  for (size_t i = 0; i < 8; ++i) w = (w << 8) | (byte + i < size ? data[byte + i] : 0);
+  return w;
+}
+
 // Reads big-endian bit fields from a byte range. Past the end it yields zero bits and never touches
 // memory outside the range, so a corrupt length field cannot make it read out of bounds.
 class BitReader {
@@ -31,22 +43,7 @@ public:
 
 private:
   // 64 bits starting at the current position, the first bit in the top bit.
-  uint64_t window() const {
-    size_t byte = pos_ >> 3;
-    size_t size = sizeBits_ >> 3;
-    uint64_t w = 0;
-    if (byte + 8 <= size) {
-      const uint8_t* p = data_ + byte;
-      w = (uint64_t{p[0]} << 56) | (uint64_t{p[1]} << 48) | (uint64_t{p[2]} << 40) | (uint64_t{p[3]} << 32) |
-          (uint64_t{p[4]} << 24) | (uint64_t{p[5]} << 16) | (uint64_t{p[6]} << 8) | uint64_t{p[7]};
-    } else {
-      for (int i = 0; i < 8; ++i) {
-        w <<= 8;
-        if (byte + static_cast<size_t>(i) < size) w |= data_[byte + static_cast<size_t>(i)];
-      }
-    }
-    return w << (pos_ & 7);
-  }
+  uint64_t window() const { return loadBigEndian64(data_, sizeBits_ >> 3, pos_ >> 3) << (pos_ & 7); }
 
   const uint8_t* data_ = nullptr;
   size_t sizeBits_ = 0;

@@ -153,7 +153,6 @@ int decodeSpectrum(const BitReader& reader, size_t part3End, const GranuleInfo& 
 
   int i = 0;
   int run = 0;
-  float gain = runs[0].gain;
   for (int region = 0; region < 3; ++region) {
     const int end = std::max(regionEnd[region], i);
     const int index = g.tableSelect[region];
@@ -163,18 +162,23 @@ int decodeSpectrum(const BitReader& reader, size_t part3End, const GranuleInfo& 
       continue;
     }
     const int linbits = source.linbits;
-    for (; i < end; i += 2) {
-      while (i >= runs[run].end) gain = runs[++run].gain;
-      bits.refill();
-      const uint16_t e = decodePair(bits, t, index);
-      xr[i] = signedValue(bits, pow43, (e >> 4) & 15, linbits, gain);
-      xr[i + 1] = signedValue(bits, pow43, e & 15, linbits, gain);
+    // Band by band, so each stretch of pairs shares one gain (bands hold whole pairs).
+    while (i < end) {
+      while (i >= runs[run].end) ++run;
+      const float gain = runs[run].gain;
+      const int stop = std::min(end, runs[run].end);
+      for (; i < stop; i += 2) {
+        bits.ensure(48);  // the longest pair: a 19-bit code, two 13-bit escapes and two signs
+        const uint16_t e = decodePair(bits, t, index);
+        xr[i] = signedValue(bits, pow43, (e >> 4) & 15, linbits, gain);
+        xr[i + 1] = signedValue(bits, pow43, e & 15, linbits, gain);
+      }
     }
   }
 
   // Count1 region: quadruples of values -1, 0 or 1 until the part ends.
   while (i + 4 <= 576 && bits.position() < part3End) {
-    bits.refill();
+    bits.ensure(10);
     int v;
     if (g.count1TableB) {
       v = static_cast<int>(~bits.read(4) & 15u);

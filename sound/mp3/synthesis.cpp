@@ -86,10 +86,12 @@ template <int N>
 
 inline void store(float value, float* out) { *out = value; }
 
-// Rounds to nearest (halves upwards) after clipping: truncating a positive number is flooring.
+// Rounds to nearest (halves upwards) after clipping, as floor(x + 0.5): the addition is exact at
+// this magnitude, and truncation is corrected to flooring below zero.
 inline void store(float value, int16_t* out) {
-  const float scaled = std::min(std::max(value * 32768.0f, -32768.0f), 32767.0f);
-  *out = static_cast<int16_t>(static_cast<int>(scaled + 32768.5f) - 32768);
+  const float shifted = std::min(std::max(value * 32768.0f, -32768.0f), 32767.0f) + 0.5f;
+  const int truncated = static_cast<int>(shifted);
+  *out = static_cast<int16_t>(truncated - (static_cast<float>(truncated) > shifted ? 1 : 0));
 }
 
 }  // namespace
