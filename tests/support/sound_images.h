@@ -94,6 +94,16 @@ inline ByteVector midiFile(std::uint16_t format, std::uint16_t division, std::in
   return out;
 }
 
+// Copies of an image with one byte changed, or cut short.
+inline ByteVector withByteAt(ByteVector image, std::size_t at, int value) {
+  image.at(at) = static_cast<std::byte>(value);
+  return image;
+}
+inline ByteVector firstBytes(const ByteVector& image, std::size_t count) {
+  return ByteVector(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(count));
+}
+inline ByteVector withoutLast(const ByteVector& image, std::size_t count) { return firstBytes(image, image.size() - count); }
+
 inline ByteVector bytes(std::initializer_list<int> values) {
   ByteVector out;
   for (int v : values) out.push_back(static_cast<std::byte>(v));

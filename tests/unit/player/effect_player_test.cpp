@@ -45,17 +45,15 @@ TEST_P(RefusedSounds, GiveFalseAndDisturbNothing) {
   EXPECT_EQ(device.record(0).resets, 0);
 }
 
-ByteVector truncatedTo(const ByteVector& image, std::size_t size) { return ByteVector(image.begin(), image.begin() + size); }
-
 INSTANTIATE_TEST_SUITE_P(
     EffectPlayer, RefusedSounds,
     testing::Values(Refused{"empty", {}}, Refused{"neither_wav_nor_midi", samples(100)},
-                    Refused{"riff_without_wave", [] { auto w = pcmWave(samples(50)); w[8] = std::byte{'w'}; return w; }()},
-                    Refused{"wav_of_35_bytes", truncatedTo(pcmWave(samples(50)), 35)},
+                    Refused{"riff_without_wave", withByteAt(pcmWave(samples(50)), 8, 'w')},
+                    Refused{"wav_of_35_bytes", firstBytes(pcmWave(samples(50)), 35)},
                     Refused{"wav_without_data", riffWave({chunk("fmt ", pcmFormat(1, 8000, 8)), chunk("LIST", samples(30))})},
-                    Refused{"riff_wave_marks_only", truncatedTo(pcmWave(samples(50)), 12)},
-                    Refused{"midi_that_does_not_parse", truncatedTo(kMidi, kMidi.size() - 3)},
-                    Refused{"midi_header_mark_only", truncatedTo(kMidi, 5)}),
+                    Refused{"riff_wave_marks_only", firstBytes(pcmWave(samples(50)), 12)},
+                    Refused{"midi_that_does_not_parse", withoutLast(kMidi, 3)},
+                    Refused{"midi_header_mark_only", firstBytes(kMidi, 5)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EffectPlayerTest, MidiImagePlaysThroughTheMidiOutputWithItsLoopFlag) {

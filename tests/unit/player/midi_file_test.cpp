@@ -74,26 +74,16 @@ TEST_P(RefusedMidi, GivesNothing) { EXPECT_FALSE(ParseMidiFile(GetParam().image)
 
 const ByteVector kNote = track(bytes({0x00, 0x90, 60, 100}));
 
-ByteVector patched(ByteVector image, std::size_t at, int value) {
-  image.at(at) = static_cast<std::byte>(value);
-  return image;
-}
-
-ByteVector shortened(ByteVector image, std::size_t by) {
-  image.resize(image.size() - by);
-  return image;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     MidiFile, RefusedMidi,
     testing::Values(
         Refused{"header_only_partly_there", ByteVector(bytes({'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0}))},
-        Refused{"header_length_not_six", patched(midiFile(0, 96, {kNote}), 7, 7)},
+        Refused{"header_length_not_six", withByteAt(midiFile(0, 96, {kNote}), 7, 7)},
         Refused{"no_tracks", midiFile(0, 96, {})},
         Refused{"zero_division", midiFile(0, 0, {kNote})},
-        Refused{"fewer_tracks_than_declared", patched(midiFile(1, 96, {kNote}), 11, 2)},
-        Refused{"other_chunk_in_place_of_track", patched(midiFile(0, 96, {kNote}), 14 + 3, 'x')},
-        Refused{"track_longer_than_image", shortened(midiFile(0, 96, {kNote}), 1)},
+        Refused{"fewer_tracks_than_declared", withByteAt(midiFile(1, 96, {kNote}), 11, 2)},
+        Refused{"other_chunk_in_place_of_track", withByteAt(midiFile(0, 96, {kNote}), 14 + 3, 'x')},
+        Refused{"track_longer_than_image", withoutLast(midiFile(0, 96, {kNote}), 1)},
         Refused{"running_status_without_status", midiFile(0, 96, {track(bytes({0x00, 60, 100}))})},
         Refused{"data_byte_missing", midiFile(0, 96, {bytes({0x00, 0x90, 60})})},
         Refused{"status_where_data_belongs", midiFile(0, 96, {track(bytes({0x00, 0x90, 0x90, 100}))})},

@@ -38,11 +38,6 @@ const ByteVector kFormat18 = [] {
   return f;
 }();
 
-ByteVector truncated(ByteVector image, std::size_t cut) {
-  image.resize(image.size() - cut);
-  return image;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     WaveImage, AcceptedImages,
     testing::Values(
@@ -66,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"eighteen_byte_fmt", riffWave({chunk("fmt ", kFormat18), chunk("data", kData)}), kFormat18, kData},
         // Past the end: a data chunk claiming more than the image holds is cut to what is there.
         Accepted{"data_size_past_image",
-                 truncated(riffWave({chunk("fmt ", kFormat), chunk("data", kData)}), 41),
+                 withoutLast(riffWave({chunk("fmt ", kFormat), chunk("data", kData)}), 41),
                  kFormat, ByteVector(kData.begin(), kData.begin() + 61)},
         Accepted{"data_size_past_image_huge",
                  riffWave({chunk("fmt ", kFormat), chunk("data", kData, 0xFFFFFFF0)}),
@@ -85,20 +80,15 @@ class RefusedImages : public testing::TestWithParam<Refused> {};
 
 TEST_P(RefusedImages, GiveNothing) { EXPECT_FALSE(ParseWaveImage(GetParam().image)); }
 
-ByteVector withByte(ByteVector image, std::size_t at, char c) {
-  image[at] = static_cast<std::byte>(c);
-  return image;
-}
-
 const ByteVector kGood = riffWave({chunk("fmt ", kFormat), chunk("data", kData)});
 
 INSTANTIATE_TEST_SUITE_P(
     WaveImage, RefusedImages,
     testing::Values(
         Refused{"empty", {}},
-        Refused{"thirty_five_bytes", ByteVector(kGood.begin(), kGood.begin() + 35)},
-        Refused{"not_riff", withByte(kGood, 0, 'X')},
-        Refused{"no_wave", withByte(kGood, 9, 'X')},
+        Refused{"thirty_five_bytes", firstBytes(kGood, 35)},
+        Refused{"not_riff", withByteAt(kGood, 0, 'X')},
+        Refused{"no_wave", withByteAt(kGood, 9, 'X')},
         Refused{"no_fmt", riffWave({chunk("LIST", samples(20)), chunk("data", kData)})},
         Refused{"no_data", riffWave({chunk("fmt ", kFormat), chunk("LIST", samples(20))})},
         Refused{"empty_data", riffWave({chunk("fmt ", kFormat), chunk("data", {}), chunk("LIST", samples(20))})},
