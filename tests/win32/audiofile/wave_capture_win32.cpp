@@ -51,8 +51,16 @@ std::string WaveCapture::read(const std::wstring& path) {
   return bytes;
 }
 
-bool holdsRun(const std::string& bytes, const std::string& payload) {
-  return std::search(bytes.begin(), bytes.end(), payload.begin(), payload.end()) != bytes.end();
+bool holdsRun(const std::string& captured, const std::string& played) {
+  const std::string sounding = withoutSilence(captured), expected = withoutSilence(played);
+  return std::search(sounding.begin(), sounding.end(), expected.begin(), expected.end()) != sounding.end();
+}
+
+std::string withoutSilence(const std::string& samples) {
+  std::string sounding;
+  for (std::size_t i = 0; i + 1 < samples.size(); i += 2)
+    if (samples[i] != 0 || samples[i + 1] != 0) sounding.append(samples, i, 2);
+  return sounding;
 }
 
 bool writeFile(const std::wstring& path, const std::string& bytes) {

@@ -18,8 +18,13 @@ class WaveCapture {
   std::vector<std::wstring> before_;
 };
 
-// True when `bytes` hold `payload` as one unbroken run (the device adds zeros around it).
-[[nodiscard]] bool holdsRun(const std::string& bytes, const std::string& payload);
+// 16-bit samples with the silent ones (zero) left out.
+[[nodiscard]] std::string withoutSilence(const std::string& samples);
+
+// True when `captured` holds the 16-bit samples `played` in one unbroken run, silent samples left
+// out of both: Wine feeds the card silence before, after, and whenever it runs short (at its 4x
+// pace, a busy machine can starve it for 10 ms now and then).
+[[nodiscard]] bool holdsRun(const std::string& captured, const std::string& played);
 
 // Writes a file at a wide path; false when it cannot.
 [[nodiscard]] bool writeFile(const std::wstring& path, const std::string& bytes);
