@@ -45,7 +45,7 @@ TEST_P(Accuracy, SixteenBitOutputIsTheFloatOutputRounded) {
   ASSERT_EQ(asFloat.samples.size(), asInt.samples.size());
   size_t wrong = 0;
   for (size_t i = 0; i < asInt.samples.size(); ++i) {
-    const double expected = std::clamp(std::floor(asFloat.samples[i] * 32768.0 + 0.5), -32768.0, 32767.0);
+    const double expected = std::nearbyint(std::clamp(asFloat.samples[i] * 32768.0, -32768.0, 32767.0));
     wrong += asInt.samples[i] != expected;
   }
   EXPECT_EQ(wrong, 0u);
