@@ -108,6 +108,9 @@ const Lookup& lookup() {
   return table;
 }
 
+// Built while the program starts: the builder allocates, and decoding must not.
+const Lookup& kLookupAtStart = lookup();
+
 // One (x, y) pair from table `index`; the entry's x and y are 0..15.
 inline uint16_t decodePair(BitCache& bits, const Lookup& t, int index) {
   const uint16_t* table = t.entries.data() + t.start[static_cast<size_t>(index)];
