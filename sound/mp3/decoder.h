@@ -25,7 +25,7 @@ struct DecodeResult {
   FrameHeader header;   // of the decoded frame
 };
 
-// MPEG-1/2/2.5 Layer III decoder. The caller owns it (about 28 KB, no allocation); each call
+// MPEG-1/2/2.5 Layer III decoder. The caller owns it (about 23 KB, no allocation); each call
 // decodes at most one frame from the front of its input. Bytes before the frame (junk, tags the
 // caller did not strip) are skipped.
 class Decoder {

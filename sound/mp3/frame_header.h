@@ -30,7 +30,7 @@ struct FrameHeader {
   int prefixBytes() const { return 4 + (hasCrc ? 2 : 0) + sideInfoBytes(); }
   // Whole frame length in bytes; 0 for free format, whose length comes from the stream.
   int frameBytes() const;
-  // The free-format frame length without padding, given the distance between two frames.
+  // Frame length = slotBytes · bit rate / sample rate, plus padding.
   int slotBytes() const { return lsf() ? 72 : 144; }
   // Index 0..8 over the nine sample rates (MPEG-1, MPEG-2, MPEG-2.5 in turn).
   int rateTableIndex() const { return static_cast<int>(version) * 3 + sampleRateIndex; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -108,6 +109,9 @@ const Lookup& lookup() {
   return table;
 }
 
+// Built while the program starts: the builder allocates, and decoding must not.
+const Lookup& kLookupAtStart = lookup();
+
 // One (x, y) pair from table `index`; the entry's x and y are 0..15.
 inline uint16_t decodePair(BitCache& bits, const Lookup& t, int index) {
   const uint16_t* table = t.entries.data() + t.start[static_cast<size_t>(index)];
@@ -122,11 +126,14 @@ inline uint16_t decodePair(BitCache& bits, const Lookup& t, int index) {
   return e;
 }
 
+// The sign bit follows a non-zero magnitude only; read without a branch, as zeros are frequent
+// and unpredictable.
 inline float signedValue(BitCache& bits, const float* pow43, int magnitude, int linbits, float gain) {
-  if (magnitude == 0) return 0.0f;
   if (magnitude == 15 && linbits) magnitude += static_cast<int>(bits.read(linbits));
-  const float v = pow43[magnitude] * gain;
-  return bits.read(1) ? -v : v;
+  const int nonzero = magnitude != 0;
+  const uint32_t negative = bits.peek(1) & static_cast<uint32_t>(nonzero);
+  bits.skip(nonzero);
+  return std::bit_cast<float>(std::bit_cast<uint32_t>(pow43[magnitude] * gain) ^ (negative << 31));
 }
 
 }  // namespace

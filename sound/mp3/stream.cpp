@@ -34,12 +34,8 @@ bool Stream::open(const uint8_t* data, size_t size) {
   vbr_ = readVbrInfo(bytes, frame.length, frame.header);
   if (vbr_) {
     audioStart_ = begin_ + frame.offset + static_cast<size_t>(frame.length);
-    if (vbr_->encoderDelay >= 0) {
-      skip_ = vbr_->encoderDelay + kDecoderDelay;
-      if (vbr_->frames)
-        remaining_ = std::max<int64_t>(0, int64_t{*vbr_->frames} * first_.samplesPerFrame() - vbr_->encoderDelay -
-                                              vbr_->encoderPadding);
-    }
+    if (vbr_->encoderDelay >= 0) skip_ = vbr_->encoderDelay + kDecoderDelay;
+    remaining_ = lengthSamples().value_or(-1);
   }
   position_ = audioStart_;
   return true;

@@ -19,6 +19,7 @@ enc mpeg1-44k-clicks-cbr320   clicks.wav -b 320
 enc mpeg1-48k-clicks-vbr      clicks.wav --resample 48 -V 0
 enc mpeg1-32k-mono-cbr32      tone.wav   --resample 32 -b 32
 enc mpeg1-44k-free-640        music.wav  --freeformat -b 640
+enc mpeg1-crc-cbr96           music.wav  -p -b 96
 enc mpeg2-22k-joint-cbr64     music.wav  --resample 22.05 -b 64
 enc mpeg2-24k-clicks-stereo96 clicks.wav --resample 24 -m s -b 96
 enc mpeg2-16k-mono-vbr        tone.wav   --resample 16 -V 6
