@@ -43,7 +43,7 @@ Line parseLine(std::string_view file, std::size_t begin, std::size_t end) {
   if (text.front() == '[') {
     if (auto close = lastClosingBracket(text)) {
       line.kind = LineKind::section;
-      line.name = text.substr(1, *close - 1);
+      line.name = trimmed(text.substr(1, *close - 1));
       return line;
     }
   }

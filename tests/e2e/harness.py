@@ -20,12 +20,15 @@ def display():
 
 
 def wine(*args, env=None, timeout=60, check=True):
-    """Runs a Windows program in the tests' Wine session and returns its stdout as text."""
-    done = subprocess.run([str(WINE_DIR / "wine-run.sh"), *map(str, args)], env=env, capture_output=True,
-                          timeout=timeout)
-    out = done.stdout.decode("utf-8", "replace")
-    if check and done.returncode != 0:
-        raise AssertionError(f"{args} failed ({done.returncode}): {out}")
+    """Runs a Windows program in the tests' Wine session and returns its stdout as text. The output
+    goes through a file, not a pipe: a Wine service started on the way may inherit it and live on."""
+    with tempfile.TemporaryFile() as captured:
+        code = subprocess.run([str(WINE_DIR / "wine-run.sh"), *map(str, args)], env=env, stdout=captured,
+                              stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=timeout).returncode
+        captured.seek(0)
+        out = captured.read().decode("utf-8", "replace")
+    if check and code != 0:
+        raise AssertionError(f"{args} failed ({code}): {out}")
     return out
 
 
@@ -97,6 +100,22 @@ def wait_window(title, timeout=20.0):
 
 def wait_gone(title, timeout=20.0):
     inspect("gone", title, int(timeout * 1000), timeout=timeout + 30)
+
+
+def registry_value(key, name):
+    """A registry value of the tests' Wine prefix as `reg query` prints it, or None when missing."""
+    with tempfile.TemporaryFile() as captured:
+        code = subprocess.run([str(WINE_DIR / "wine-run.sh"), "reg", "query", key, "/v", name], stdout=captured,
+                              stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=60).returncode
+        captured.seek(0)
+        text = captured.read().decode("gbk", "replace").replace("\r", "")
+    if code != 0:
+        return None
+    for line in text.splitlines():
+        parts = line.split(None, 2)
+        if len(parts) == 3 and parts[0] == name:
+            return parts[2]
+    return None
 
 
 def pixel(png, x, y):

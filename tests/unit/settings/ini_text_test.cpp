@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"blanks around = and value", "[a]\r\n  k \t=  v w \t\r\n", "a", "k", "v w"},
         ReadCase{"query blanks trimmed", "[a]\r\nk=v\r\n", "  a ", " k\t", "v"},
         ReadCase{"blanks around section line", "   [a]  \r\nk=v\r\n", "a", "k", "v"},
-        ReadCase{"blanks inside brackets are part of the name", "[ a ]\r\nk=v\r\n", "a", "k", std::nullopt},
+        ReadCase{"blanks inside brackets trimmed", "[ a ]\r\nk=v\r\n", "a", "k", "v"},
         ReadCase{"missing section", "[a]\r\nk=v\r\n", "b", "k", std::nullopt},
         ReadCase{"missing key", "[a]\r\nk=v\r\n", "a", "x", std::nullopt},
         ReadCase{"key without = has no value", "[a]\r\nk\r\n", "a", "k", std::nullopt},
