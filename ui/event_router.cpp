@@ -13,8 +13,7 @@ bool typeRaisesEvents(std::uint32_t typeWord) {
 }
 
 void EventRouter::fail(std::string_view message) {
-  ++suspended_;
-  failed_ = true;
+  halt();
   if (fatal_) fatal_(message);
 }
 

@@ -34,6 +34,8 @@ class EventRouter {
 
   // Reports a fatal error: events stay suspended from now on.
   void fail(std::string_view message);
+  // Stops all events for good, as a fatal error does.
+  void halt() { failed_ = true; }
 
   // The event being handled (window id, unit id), or zeros outside a handler.
   std::uint32_t currentWindow() const { return currentWindow_; }

@@ -16,16 +16,16 @@ std::string windowProperties(const PictureFolder& pictures) {
   p.positionMode = 1;
   p.shownInTaskBar = 1;
   p.keepCaptionActive = 1;
-  p.icon = pictures("main-icon.ico");
+  p.icon = pictures(u8"main-icon.ico");
   p.caption = "澜星助手工具箱v1.6";
   return p.write();
 }
 
-// A picture button with a normal and a hover picture named after it.
-std::string pictureButton(const PictureFolder& pictures, std::string_view name) {
+// A picture button with a normal and a hover picture: <stem>.normal.jpg and <stem>.hover.jpg.
+std::string pictureButton(const PictureFolder& pictures, std::u8string_view stem) {
   PicBtnProperties p;
-  p.normal = pictures(std::string(name) + ".normal.jpg");
-  p.hover = pictures(std::string(name) + ".hover.jpg");
+  p.normal = pictures(std::u8string(stem) + u8".normal.jpg");
+  p.hover = pictures(std::u8string(stem) + u8".hover.jpg");
   return p.write();
 }
 
@@ -56,9 +56,10 @@ std::string whiteLabel(std::string_view text) {
 }  // namespace
 
 WindowSpec mainWindowSpec(const PictureFolder& pictures) {
-  const auto button = [&](Unit id, std::string_view name, Unit parent, Rect rect, Handler click) {
+  const auto button = [&](Unit id, std::string_view name, std::u8string_view pictureStem, Unit parent, Rect rect,
+                          Handler click) {
     return UnitSpec{id, name, tw::PicBtn, parent, rect, flags::visible, kHandCursor, {on(event::click, click)},
-                    pictureButton(pictures, name)};
+                    pictureButton(pictures, pictureStem)};
   };
   const auto link = [&](Unit id, std::string_view name, Unit parent, std::string_view text, Handler leftUp) {
     return UnitSpec{id,           name, tw::TransLabel, parent, {5, 1, 50, 20}, flags::visible, kHandCursor,
@@ -77,14 +78,14 @@ WindowSpec mainWindowSpec(const PictureFolder& pictures) {
           {编辑框1, "编辑框1", tw::EditBox, 0, {42, 360, 22, 24}, flags::visibleTabStop},
           {标签1, "标签1", tw::Label, 0, {8, 360, 30, 20}, flags::visible, 0,
            {on(event::feedback, Handler::hotkeyPressed)}},
-          button(退出1, "退出1", 退出2, small, Handler::quitProgram),
-          button(隐藏1, "隐藏1", 隐藏2, small, Handler::hideMainWindow),
-          button(置顶1, "置顶1", 置顶2, small, Handler::toggleMainOnTop),
-          button(网址导航1, "网址导航1", 网址导航2, big, Handler::setBrowserStartPage),
-          button(挂机工具1, "挂机工具1", 挂机工具2, big, Handler::openLockWindow),
-          button(记事本1, "记事本1", 记事本2, big, Handler::openNotepadWindow),
-          button(录音软件1, "录音软件1", 录音软件2, big, Handler::openRecorderWindow),
-          button(音频助手1, "音频助手1", 音频助手2, big, Handler::openAudioWindow),
+          button(退出1, "退出1", u8"退出1", 退出2, small, Handler::quitProgram),
+          button(隐藏1, "隐藏1", u8"隐藏1", 隐藏2, small, Handler::hideMainWindow),
+          button(置顶1, "置顶1", u8"置顶1", 置顶2, small, Handler::toggleMainOnTop),
+          button(网址导航1, "网址导航1", u8"网址导航1", 网址导航2, big, Handler::setBrowserStartPage),
+          button(挂机工具1, "挂机工具1", u8"挂机工具1", 挂机工具2, big, Handler::openLockWindow),
+          button(记事本1, "记事本1", u8"记事本1", 记事本2, big, Handler::openNotepadWindow),
+          button(录音软件1, "录音软件1", u8"录音软件1", 录音软件2, big, Handler::openRecorderWindow),
+          button(音频助手1, "音频助手1", u8"音频助手1", 音频助手2, big, Handler::openAudioWindow),
           {网址导航2, "网址导航2", tw::ShapeBox, 0, {6, 170, 132, 32}, flags::visible, 0, {}, kButtonFrame},
           {作者空间2, "作者空间2", tw::ShapeBox, 外形框1, {70, 49, 57, 22}, flags::visible, 0, {}, kLinkFrame},
           link(作者空间1, "作者空间1", 作者空间2, "作者空间", Handler::openAuthorPage),

@@ -6,8 +6,8 @@
 
 #include "ui/format/record_io.h"
 
-std::string PictureFolder::operator()(std::string_view file) const {
-  const std::filesystem::path path = folder_ / std::filesystem::u8path(file);
+std::string PictureFolder::operator()(std::u8string_view file) const {
+  const std::filesystem::path path = folder_ / std::filesystem::path(file);
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("missing picture " + path.string());
   return {std::istreambuf_iterator<char>(in), {}};

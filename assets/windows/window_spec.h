@@ -54,11 +54,12 @@ struct WindowSpec {
 
 inline EventBinding on(std::int32_t event, Handler h) { return {event, handlerReference(h)}; }
 
-// Picture files by name from one folder; a missing file stops the build.
+// Picture files by name from one folder; a missing file stops the build. File names are UTF-8
+// (u8 literals), as on disk; the texts of the descriptions are GBK.
 class PictureFolder {
  public:
   explicit PictureFolder(std::filesystem::path folder) : folder_(std::move(folder)) {}
-  std::string operator()(std::string_view file) const;
+  std::string operator()(std::u8string_view file) const;
 
  private:
   std::filesystem::path folder_;
