@@ -67,6 +67,21 @@ class Label final : public TextUnit {
   }
 };
 
+// Paints `window` and the windows inside it, lowest first, into `dc` whose origin is `origin` on
+// the screen.
+void printWithChildren(HWND window, HDC dc, const RECT& origin) {
+  RECT theirs;
+  GetWindowRect(window, &theirs);
+  POINT old;
+  SetViewportOrgEx(dc, theirs.left - origin.left, theirs.top - origin.top, &old);
+  SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+  SetViewportOrgEx(dc, old.x, old.y, nullptr);
+  std::vector<HWND> children;
+  for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+    if (IsWindowVisible(c)) children.push_back(c);
+  for (auto c = children.rbegin(); c != children.rend(); ++c) printWithChildren(*c, dc, origin);
+}
+
 class TransLabel final : public TextUnit {
  public:
   using TextUnit::TextUnit;
@@ -104,14 +119,7 @@ class TransLabel final : public TextUnit {
       GetWindowRect(s, &theirs);
       if (IsWindowVisible(s) && IntersectRect(&overlap, &mine, &theirs)) below.push_back(s);
     }
-    for (auto s = below.rbegin(); s != below.rend(); ++s) {
-      RECT theirs;
-      GetWindowRect(*s, &theirs);
-      POINT old;
-      SetViewportOrgEx(memory, theirs.left - mine.left, theirs.top - mine.top, &old);
-      SendMessageW(*s, WM_PRINT, reinterpret_cast<WPARAM>(static_cast<HDC>(memory)), PRF_CLIENT | PRF_ERASEBKGND);
-      SetViewportOrgEx(memory, old.x, old.y, nullptr);
-    }
+    for (auto s = below.rbegin(); s != below.rend(); ++s) printWithChildren(*s, memory, mine);
     drawText(memory);
     BitBlt(dc, 0, 0, r.right, r.bottom, memory, 0, 0, SRCCOPY);
   }
