@@ -18,9 +18,9 @@ constexpr std::uint32_t kPlain = 0x52010001, kSelfClosing = 0x52010002, kBadButt
                         kUnknownType = 0x52010004, kKeys = 0x52010005, kShaped = 0x52010006, kOwn = 0x06010000,
                         kEdit = 0x16010001, kButton = 0x16010002, kEdit2 = 0x16010003;
 // Handlers: 0 created, 1 may close, 2 moved, 3 character, 4 destroys the window it is told of,
-// 5 key down, 6 wheel, 7 click.
+// 5 key down, 6 wheel, 7 click, 8 focus.
 constexpr std::size_t kCreated = 0, kMayClose = 1, kMoved = 2, kCharacter = 3, kClosesItself = 4, kKeyDown = 5,
-                      kWheel = 6, kClick = 7;
+                      kWheel = 6, kClick = 7, kFocus = 8;
 
 std::string windowRecord(std::vector<EventBinding> bindings, bool escCloses = false) {
   UnitRecord own;
@@ -69,7 +69,7 @@ std::string rulesBlock() {
       {kKeys, 0x19010005, "", "",
        {{kOwn, windowRecord({}, true)},
         {kEdit, unitRecord(type_word::EditBox, {{event::keyDown, kKeyDown}, {event::wheel, kWheel}})},
-        {kEdit2, unitRecord(type_word::EditBox, {}, {}, 40)}}},
+        {kEdit2, unitRecord(type_word::EditBox, {{event::gotFocus, kFocus}, {event::lostFocus, kFocus}}, {}, 40)}}},
       {kShaped, 0x19010006, "", "", {{kOwn, windowRecord({})}, {kButton, unitRecord(type_word::PicBtn, {{event::click, kClick}}, knob.write())}}},
   });
 }
@@ -88,7 +88,7 @@ class WindowRules : public ::testing::Test {
     replies.clear();
     static const std::string block = rulesBlock();
     static const std::vector<HandlerRoutine> handlers = [] {
-      auto h = recordingHandlers<8>();
+      auto h = recordingHandlers<9>();
       h[kClosesItself] = closesItself;
       return h;
     }();
@@ -186,6 +186,21 @@ TEST_F(WindowRules, TabMovesTheFocusAndEscClosesWhenTheWindowSaysSo) {
   EXPECT_TRUE(pumpUntil([&] { return GetFocus() == second; }));
   PostMessageW(second, WM_KEYDOWN, VK_ESCAPE, 1);
   EXPECT_TRUE(pumpUntil([] { return GetWindowHandle(kKeys) == nullptr; }));
+}
+
+TEST_F(WindowRules, FocusChangesRaiseGotAndLostFocus) {
+  ASSERT_TRUE(LoadWindow(kKeys, nullptr));
+  HWND first = GetUnit(kKeys, kEdit)->hwnd(), second = GetUnit(kKeys, kEdit2)->hwnd();
+  SetForegroundWindow(GetWindowHandle(kKeys));
+  SetFocus(first);
+  recorded.clear();
+  SetFocus(second);
+  SetFocus(first);
+  const auto events = eventsOf(kFocus);
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[0].event, event::gotFocus);
+  EXPECT_EQ(events[1].event, event::lostFocus);
+  EXPECT_EQ(events[1].unit, kEdit2);
 }
 
 TEST_F(WindowRules, AFalseKeyDownSwallowsTheKeyAndTheWheelCountsSteps) {
