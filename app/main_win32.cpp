@@ -1,37 +1,26 @@
-// Process start: the main window and the message loop that ends when it closes.
+// Process start: program directory, OLE, the hidden message window, the window templates, the
+// global array, the main window and the message loop that ends when no window remains.
 #include <windows.h>
+#include <ole2.h>
 
-#include "ui/gbk_text_win32.h"
+#include "app/handler_table_win32.h"
+#include "app/program_win32.h"
+#include "assets/windows/main_window_ids.h"
+#include "ui/block_resource_win32.h"
+#include "ui/fatal_error_win32.h"
+#include "ui/hidden_window_win32.h"
+#include "ui/loader_win32.h"
+#include "ui/message_loop_win32.h"
 
-namespace {
-
-LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(hwnd, msg, wp, lp);
-}
-
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = mainWindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = L"LanxingMain";
-  RegisterClassW(&wc);
-  HWND main = CreateWindowExW(0, wc.lpszClassName, wideFromGbk("澜星助手工具箱v1.6").c_str(),
-                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                              GetSystemMetrics(SM_CXSCREEN) - 200, 50, 150, 340, nullptr, nullptr, instance, nullptr);
-  if (!main) return -1;
-  ShowWindow(main, SW_SHOW);
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  fixProgramPath();
+  OleInitialize(nullptr);
+  setProgramEnding(endProgram);
+  if (!createHiddenMessageWindow()) FatalError("载入启动窗口失败");
+  const std::vector<HandlerRoutine> handlers = programHandlers();
+  ReadTemplates(windowBlockResource(), handlers);
+  LoadStartWindow(main_window::kWindowId);
+  RunMessageLoop();
+  endProgram();
   return 0;
 }

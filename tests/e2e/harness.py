@@ -67,6 +67,13 @@ class Window:
     def exstyle(self):
         return int(inspect("exstyle", self.title).strip(), 16)
 
+    def checked(self, control_id):
+        return inspect("checked", self.title, control_id).strip() == "1"
+
+    def client_rgb(self, x, y, width, height):
+        r = self.rect()
+        return screen_rgb(r[4] + x, r[5] + y, width, height)
+
     def click(self, x, y, button=1):
         """Clicks at client coordinates (x, y)."""
         r = self.rect()
@@ -115,6 +122,38 @@ def registry_value(key, name):
         parts = line.split(None, 2)
         if len(parts) == 3 and parts[0] == name:
             return parts[2]
+    return None
+
+
+PICTURES = Path(__file__).resolve().parents[2] / "assets" / "pictures"
+TRAY_TITLE = "Wine System Tray"
+
+
+def screen_rgb(x, y, width, height):
+    """The screen's pixels in a rectangle, as bytes r, g, b row by row."""
+    return subprocess.run(["import", "-display", display(), "-window", "root", "-crop", f"{width}x{height}+{x}+{y}",
+                           "+repage", "-depth", "8", "rgb:-"], capture_output=True, check=True, timeout=30).stdout
+
+
+def picture_rgb(name):
+    """A committed window picture's pixels, as screen_rgb gives them."""
+    return subprocess.run(["convert", str(PICTURES / name), "-depth", "8", "rgb:-"], capture_output=True,
+                          check=True, timeout=30).stdout
+
+
+def mean_difference(a, b):
+    """Mean absolute difference per colour channel of two equally sized pixel runs."""
+    assert len(a) == len(b), (len(a), len(b))
+    return sum(abs(x - y) for x, y in zip(a, b)) / len(a)
+
+
+def tray_icon_centre():
+    """Screen position of the first icon in Wine's standalone tray window."""
+    for line in inspect("children", TRAY_TITLE).splitlines():
+        ident, cls, visible, rect, *rest = line.split(" ", 4)
+        if cls == "__winex11_tray_icon" and visible == "1":
+            left, top, right, bottom = map(int, rect.split(","))
+            return (left + right) // 2, (top + bottom) // 2
     return None
 
 

@@ -7,6 +7,7 @@
 //   exstyle TITLE           extended style in hex
 //   press TITLE ID          posts a click to the child control ID
 //   settext TITLE ID TEXT   sets the child control's text
+//   checked TITLE ID        the check box's state: 0 or 1
 //   close TITLE             posts WM_CLOSE
 // TITLE may also be a handle written #hex.
 #include <windows.h>
@@ -142,6 +143,10 @@ int wmain(int argc, wchar_t** argv) {
   HWND c = child(w, argv[3]);
   if (!c) return fail(L"no such control");
   if (cmd == L"press") return PostMessageW(c, BM_CLICK, 0, 0) ? 0 : fail(L"post failed");
+  if (cmd == L"checked") {
+    out(SendMessageW(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? L"1" : L"0");
+    return 0;
+  }
   if (cmd == L"settext" && argc > 4) {
     DWORD_PTR r = 0;
     SendMessageTimeoutW(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]), SMTO_ABORTIFHUNG, 2000, &r);

@@ -1,0 +1,55 @@
+#include "assets/windows/window_spec.h"
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "ui/format/record_io.h"
+
+std::string PictureFolder::operator()(std::u8string_view file) const {
+  const std::filesystem::path path = folder_ / std::filesystem::path(file);
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("missing picture " + path.string());
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+namespace {
+
+std::string cursorField(std::uint32_t cursor) {
+  if (cursor == 0) return {};
+  RecordWriter w;
+  w.u32(cursor);
+  return w.take();
+}
+
+}  // namespace
+
+WindowEntry toWindowEntry(const WindowSpec& spec) {
+  WindowEntry entry{spec.id, spec.classId, {}, {}, {}};
+  for (const UnitSpec& u : spec.units) {
+    UnitRecord r;
+    r.typeWord = u.type;
+    r.name = std::string(u.name);
+    r.left = u.rect.left;
+    r.top = u.rect.top;
+    r.width = u.rect.width;
+    r.height = u.rect.height;
+    r.parentId = u.parent;
+    for (const UnitSpec& c : spec.units)
+      if (c.parent == u.id) r.children.push_back(c.id);
+    r.cursor = cursorField(u.cursor);
+    r.flags = u.flags;
+    r.bindings = u.bindings;
+    r.propertyData = u.properties;
+    entry.units.push_back({u.id, writeUnitRecord(r)});
+  }
+  for (const MenuItemSpec& m : spec.menu) {
+    MenuItemRecord r;
+    r.level = m.level;
+    r.menuFlags = m.menuFlags;
+    r.caption = std::string(m.caption);
+    r.handler = m.handler;
+    entry.units.push_back({m.id, writeMenuItemRecord(r)});
+  }
+  return entry;
+}

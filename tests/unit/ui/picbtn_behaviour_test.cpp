@@ -1,0 +1,56 @@
+// The picture button's transitions, driven from the table the code carries.
+#include <gtest/gtest.h>
+
+#include "ui/picbtn_behaviour.h"
+
+namespace {
+
+using namespace picbtn;
+
+TEST(PicBtnPush, EveryRowOfTheTransitionTable) {
+  for (const Transition& t : kPushTable) EXPECT_EQ(push(t.from, t.input, t.situation), t.expected) << t.name;
+}
+
+// A whole gesture: enter, press, leave holding, come back, release inside.
+TEST(PicBtnPush, PressLeaveReturnAndReleaseClicksOnce) {
+  State s = normal;
+  bool captured = false;
+  int clicks = 0;
+  const auto feed = [&](Input in, bool over, bool held) {
+    const Step step = push(s, in, {true, over, held, captured});
+    s = step.state;
+    if (step.capture == Capture::take) captured = true;
+    if (step.capture == Capture::release) captured = false;
+    clicks += step.click;
+  };
+  feed(Input::move, true, false);
+  EXPECT_EQ(s, hover);
+  feed(Input::leftDown, true, true);
+  EXPECT_EQ(s, pressed);
+  feed(Input::move, false, true);
+  EXPECT_EQ(s, normal);
+  EXPECT_TRUE(captured) << "the capture stays while the button is held, so the return is seen";
+  feed(Input::move, true, true);
+  EXPECT_EQ(s, pressed);
+  feed(Input::leftUp, true, false);
+  EXPECT_EQ(s, normal);
+  EXPECT_FALSE(captured);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST(PicBtnToggle, ReleaseInsideFlipsAndOnlyThat) {
+  const Situation inside{true, true, false, false}, outside{true, false, false, false};
+  EXPECT_EQ(toggle(normal, false, Input::leftUp, inside), (Step{pressed, Capture::release, true, true}));
+  EXPECT_EQ(toggle(pressed, true, Input::leftUp, inside), (Step{normal, Capture::release, true, true}));
+  EXPECT_EQ(toggle(normal, false, Input::leftUp, outside), (Step{normal, Capture::release}));
+  EXPECT_EQ(toggle(normal, false, Input::leftDown, inside), (Step{normal}));
+  EXPECT_EQ(toggle(normal, false, Input::move, inside), (Step{normal, Capture::release})) << "no hover picture";
+  EXPECT_EQ(toggle(normal, false, Input::leftUp, {false, true, false, false}), (Step{normal, Capture::release}));
+}
+
+TEST(PicBtnKind, IsClampedToPushOrToggle) {
+  const std::pair<std::int32_t, std::int32_t> cases[] = {{-2, 0}, {0, 0}, {1, 1}, {5, 1}, {INT32_MIN, 0}};
+  for (auto [given, stored] : cases) EXPECT_EQ(clampKind(given), stored) << given;
+}
+
+}  // namespace
