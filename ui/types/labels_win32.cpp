@@ -7,6 +7,7 @@
 #include "ui/handles_win32.h"
 #include "ui/loader_win32.h"
 #include "ui/types/own_window_unit_win32.h"
+#include "ui/types/stored_font_win32.h"
 #include "ui/types/unit_types_win32.h"
 
 namespace {
@@ -35,7 +36,7 @@ class TextUnit : public OwnWindowUnit {
     GetClientRect(hwnd_, &r);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour_);
-    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ old = SelectObject(dc, fontOrDefault(font_));
     const std::wstring text = wideFromGbk(text_);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK);
     SelectObject(dc, old);
@@ -43,6 +44,7 @@ class TextUnit : public OwnWindowUnit {
 
   std::string text_;
   COLORREF colour_ = 0;
+  OwnedFont font_;  // none: the default GUI font
 };
 
 class Label final : public TextUnit {
@@ -90,6 +92,7 @@ class TransLabel final : public TextUnit {
     if (!p) return false;
     text_ = p->text;
     colour_ = storedColour(p->textColour, 0);
+    font_ = fontFromProperty(p->font);
     return createWindow(c, L"LanxingTransLabel", 0);
   }
 
