@@ -65,13 +65,17 @@ class ComboBox final : public StandardControlUnit {
   }
 
  private:
-  // The closed control is exactly the unit's height: its selection field is what is left inside.
+  // The closed control is exactly the unit's height when the system allows: its selection field
+  // is what is left inside. Systems differ in how the field adds up, hence a few corrections.
   void fitSelectionField(int height) {
-    RECT r;
-    GetWindowRect(hwnd_, &r);
-    const auto field = static_cast<int>(SendMessageW(hwnd_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-    const int wanted = field - ((r.bottom - r.top) - height);
-    if (wanted > 0) SendMessageW(hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+    for (int attempt = 0; attempt < 4; ++attempt) {
+      RECT r;
+      GetWindowRect(hwnd_, &r);
+      const int excess = (r.bottom - r.top) - height;
+      const auto field = static_cast<int>(SendMessageW(hwnd_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+      if (excess == 0 || field - excess <= 0) return;
+      SendMessageW(hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field - excess);
+    }
   }
 
   void notified(WORD code) override {

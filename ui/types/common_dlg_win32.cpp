@@ -1,5 +1,6 @@
 // CommonDlg (通用对话框): the system's open or save file dialog with the stored filter, title and
 // options. It remembers the file name: the preset text at first, then the path last confirmed.
+#include <windows.h>
 #include <commdlg.h>
 
 #include <algorithm>

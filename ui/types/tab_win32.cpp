@@ -5,6 +5,7 @@
 
 #include "ui/controls/tab_pages.h"
 #include "ui/format/control_properties.h"
+#include "ui/handles_win32.h"
 #include "ui/loader_win32.h"
 #include "ui/types/own_window_unit_win32.h"
 #include "ui/types/unit_types_win32.h"
@@ -20,7 +21,7 @@ class Tab final : public OwnWindowUnit {
     pageNames_ = p->pageNames;
     background_ = p->backgroundColour;
     pages_ = pagesOf(c.record.children);
-    return createWindow(c, L"LanxingTab", WS_CLIPCHILDREN | WS_CONTROLPARENT);
+    return createWindow(c, L"LanxingTab", WS_CLIPCHILDREN);
   }
 
   std::optional<PropertyValue> property(int index) const override {
