@@ -19,7 +19,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (!createHiddenMessageWindow()) FatalError("载入启动窗口失败");
   const std::vector<HandlerRoutine> handlers = programHandlers();
   ReadTemplates(windowBlockResource(), handlers);
-  programArray().clear();
   LoadStartWindow(main_window::kWindowId);
   RunMessageLoop();
   endProgram();

@@ -11,7 +11,7 @@ namespace {
 ProgramPath path;
 std::vector<double> globalArray;
 StopAllSound stopAllSound = nullptr;
-std::vector<ShutdownStep> components, iconRelease;
+std::vector<ShutdownStep> components;
 bool ended = false;
 
 SettingsFile settingsFile() {
@@ -43,7 +43,6 @@ std::vector<double>& programArray() { return globalArray; }
 
 void setStopAllSoundWithWaiting(StopAllSound stop) { stopAllSound = stop; }
 void setComponentShutdown(ShutdownStep step) { components.push_back(step); }
-void setIconRelease(ShutdownStep step) { iconRelease.push_back(step); }
 
 void endProgram() {
   if (ended) return;
@@ -51,6 +50,5 @@ void endProgram() {
   std::vector<double>().swap(globalArray);  // the exit hook
   for (ShutdownStep step : components) step();
   if (stopAllSound) stopAllSound();
-  for (ShutdownStep step : iconRelease) step();
   OleUninitialize();
 }

@@ -24,11 +24,10 @@ std::vector<double>& programArray();
 using StopAllSound = void (*)();
 void setStopAllSoundWithWaiting(StopAllSound stop);
 
-// Things to release when the program ends, in the order the ending sequence names them.
+// What a component (the tray icon, ...) does when the program ends.
 using ShutdownStep = void (*)();
-void setComponentShutdown(ShutdownStep step);  // components (the tray icon, ...)
-void setIconRelease(ShutdownStep step);        // icons the program made
+void setComponentShutdown(ShutdownStep step);
 
-// The ending sequence: exit hook, components, all sound stopped with waiting, icons, OLE. Runs
-// once; later calls do nothing.
+// The ending sequence: exit hook, components, all sound stopped with waiting, OLE. The icons the
+// windows made went with their windows. Runs once; later calls do nothing.
 void endProgram();

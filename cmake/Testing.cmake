@@ -11,15 +11,16 @@ else()
 endif()
 include(GoogleTest)
 
-# lanxing_test(name SOURCES... LIBS ...): one test program whose cases CTest lists one by one.
+# lanxing_test(name SOURCES... LIBS ... [PROPERTIES ...]): one test program whose cases CTest lists
+# one by one; PROPERTIES are added to every case (for example RESOURCE_LOCK wine-display).
 function(lanxing_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} ${LANXING_GTEST})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   if(LANXING_WINDOWS)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-      PROPERTIES FIXTURES_REQUIRED wine LABELS win32)
+      PROPERTIES FIXTURES_REQUIRED wine LABELS win32 ${T_PROPERTIES})
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
   endif()

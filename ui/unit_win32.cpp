@@ -77,6 +77,18 @@ void Unit::paintParentBackground(HWND hwnd, HDC dc) {
   SetViewportOrgEx(dc, old.x, old.y, nullptr);
 }
 
+void Unit::paintBackground(HWND hwnd, HDC dc, std::uint32_t colour) {
+  if (colour == kDefaultColour) {
+    paintParentBackground(hwnd, dc);
+    return;
+  }
+  RECT r;
+  GetClientRect(hwnd, &r);
+  HBRUSH brush = CreateSolidBrush(storedColour(colour, 0));
+  FillRect(dc, &r, brush);
+  DeleteObject(brush);
+}
+
 ATOM registerUnitClass(const wchar_t* name, WNDPROC proc, UINT style) {
   WNDCLASSEXW wc{};
   if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &wc)) return 1;

@@ -48,6 +48,8 @@ class Unit {
   void attach(HWND hwnd);
   // The background the unit's parent paints, for units that draw no background of their own.
   static void paintParentBackground(HWND hwnd, HDC dc);
+  // A stored background colour over the whole client area; the default colour shows the parent's.
+  static void paintBackground(HWND hwnd, HDC dc, std::uint32_t colour);
 
   HWND hwnd_ = nullptr;
   std::string tag_;

@@ -42,13 +42,8 @@ const std::string& pageButtonName(int page, int n) {
 }
 
 std::string windowProperties() {
-  WindowProperties p;
-  p.border = 4;
+  WindowProperties p = ownedWindow("澜星音频助手");
   p.backgroundColour = 0x00FFFFFF;
-  p.controlBox = 0;
-  p.positionMode = 1;
-  p.shownInTaskBar = 0;
-  p.caption = "澜星音频助手";
   return p.write();
 }
 

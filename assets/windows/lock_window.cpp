@@ -11,16 +11,11 @@ using namespace lock_window;
 namespace tw = type_word;
 
 std::string windowProperties() {
-  WindowProperties p;
-  p.border = 4;
+  WindowProperties p = ownedWindow("澜星挂机工具");
   p.backgroundPictureMode = 2;
   p.backgroundColour = 0x00FFFFFF;
-  p.controlBox = 0;
-  p.positionMode = 1;
   p.movable = 0;
-  p.shownInTaskBar = 0;
   p.keepCaptionActive = 1;
-  p.caption = "澜星挂机工具";
   return p.write();
 }
 

@@ -1,8 +1,8 @@
 // The notepad window: one multi-line edit box over the whole client area, and a menu bar whose
 // "菜单" holds "置顶".
 #include "assets/windows/notepad_window_ids.h"
+#include "assets/windows/unit_properties.h"
 #include "assets/windows/window_spec.h"
-#include "ui/format/property_data.h"
 
 namespace {
 
@@ -10,13 +10,9 @@ using namespace notepad_window;
 namespace tw = type_word;
 
 std::string windowProperties() {
-  WindowProperties p;
-  p.border = 4;
+  WindowProperties p = ownedWindow("澜星　记事本");
   p.controlBox = 1;
-  p.positionMode = 1;
-  p.shownInTaskBar = 0;
   p.dragByAnyPoint = 1;
-  p.caption = "澜星　记事本";
   return p.write();
 }
 

@@ -11,14 +11,10 @@ using namespace recorder_window;
 namespace tw = type_word;
 
 std::string windowProperties(const PictureFolder& pictures) {
-  WindowProperties p;
-  p.border = 4;
+  WindowProperties p = ownedWindow("澜星录音软件");
   p.controlBox = 1;
-  p.positionMode = 1;
   p.escCloses = 1;
-  p.shownInTaskBar = 0;
   p.icon = pictures(u8"recorder-icon.ico");
-  p.caption = "澜星录音软件";
   return p.write();
 }
 

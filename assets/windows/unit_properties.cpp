@@ -16,6 +16,16 @@ std::string button(std::string_view caption, std::uint32_t kind) {
 
 }  // namespace
 
+WindowProperties ownedWindow(std::string_view caption) {
+  WindowProperties p;
+  p.border = 4;
+  p.controlBox = 0;
+  p.positionMode = 1;
+  p.shownInTaskBar = 0;
+  p.caption = std::string(caption);
+  return p;
+}
+
 std::string pushButton(std::string_view caption) { return button(caption, 0); }
 std::string defaultPushButton(std::string_view caption) { return button(caption, 1); }
 

@@ -5,6 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "ui/format/property_data.h"
+
+// A window the main window opens: narrow caption, fixed size, centred, no control box, kept out of
+// the task bar; the caller sets what differs.
+WindowProperties ownedWindow(std::string_view caption);
 std::string pushButton(std::string_view caption);
 std::string defaultPushButton(std::string_view caption);
 std::string transLabel(std::string_view text, std::uint32_t colour, std::string font = {});

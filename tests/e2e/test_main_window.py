@@ -25,6 +25,11 @@ def position_of(name):
     return BIG_BUTTONS.get(name) or SMALL_BUTTONS[name]
 
 
+def click_button(window, name):
+    x, y = position_of(name)
+    window.click(x + 10, y + 7)
+
+
 class MainWindow(ProgramTest):
     def shows(self, main, name, look):
         x, y = position_of(name)
@@ -58,18 +63,16 @@ class MainWindow(ProgramTest):
             main = wait_window(MAIN_TITLE)
             self.assertFalse(main.exstyle() & TOPMOST)
             self.assertFalse(main.checked(CHECK_BOX_ID))
-            x, y = SMALL_BUTTONS["置顶1"]
-            main.click(x + 15, y + 7)
+            click_button(main, "置顶1")
             poll(lambda: main.exstyle() & TOPMOST and main.checked(CHECK_BOX_ID), what="on top and ticked")
-            main.click(x + 15, y + 7)
+            click_button(main, "置顶1")
             poll(lambda: not main.exstyle() & TOPMOST and not main.checked(CHECK_BOX_ID), what="back to normal")
 
     def test_hide_then_a_double_click_on_the_tray_icon_shows_the_window_again(self):
         with running():
             main = wait_window(MAIN_TITLE)
             rect = main.rect()
-            x, y = SMALL_BUTTONS["隐藏1"]
-            main.click(x + 15, y + 7)
+            click_button(main, "隐藏1")
             wait_gone(MAIN_TITLE)
             tx, ty = poll(tray_icon_centre, what="the tray icon")
             xdotool("mousemove", "--sync", tx, ty)
@@ -98,15 +101,13 @@ class MainWindow(ProgramTest):
     def test_quit_button_ends_the_program_with_code_0(self):
         with running() as program:
             main = wait_window(MAIN_TITLE)
-            x, y = SMALL_BUTTONS["退出1"]
-            main.click(x + 15, y + 7)
+            click_button(main, "退出1")
             self.assertEqual(program.wait_exit(), 0)
 
     def test_a_second_copy_says_so_and_exits_0_while_the_first_stays(self):
         with running() as first:
             main = wait_window(MAIN_TITLE)
-            x, y = SMALL_BUTTONS["隐藏1"]
-            main.click(x + 15, y + 7)
+            click_button(main, "隐藏1")
             wait_gone(MAIN_TITLE)
             with running(first.folder) as second:
                 box = wait_window("重复提醒：")

@@ -2,10 +2,10 @@
 // onto several lines when it does not fit. Property 8 is the caption.
 #include "ui/format/control_properties.h"
 #include "ui/format/events.h"
-#include "ui/gbk_text_win32.h"
 #include "ui/loader_win32.h"
 #include "ui/pictures/bitmaps_win32.h"
 #include "ui/types/standard_control_win32.h"
+#include "ui/types/control_text_win32.h"
 #include "ui/types/unit_types_win32.h"
 
 namespace {
@@ -35,16 +35,12 @@ class Button final : public StandardControlUnit {
 
   std::optional<PropertyValue> property(int index) const override {
     if (index != button_property::caption) return Unit::property(index);
-    const int n = GetWindowTextLengthW(hwnd_);
-    std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-    GetWindowTextW(hwnd_, text.data(), n + 1);
-    text.resize(static_cast<std::size_t>(n));
-    return gbkFromWide(text);
+    return controlText(hwnd_);
   }
   bool setProperty(int index, const PropertyValue& value) override {
     if (index != button_property::caption) return Unit::setProperty(index, value);
     const auto* text = std::get_if<std::string>(&value);
-    return text && SetWindowTextW(hwnd_, wideFromGbk(*text).c_str());
+    return text && setControlText(hwnd_, *text);
   }
 
  private:

@@ -2,6 +2,7 @@
 // 1 read-only, 2 password), which can change while the window is open.
 #include "ui/format/property_data.h"
 #include "ui/gbk_text_win32.h"
+#include "ui/types/control_text_win32.h"
 #include "ui/types/unit_types_win32.h"
 
 namespace {
@@ -38,17 +39,13 @@ class EditBox final : public Unit {
   std::optional<PropertyValue> property(int index) const override {
     if (index == edit_box_property::inputMode) return inputMode_;
     if (index != edit_box_property::text) return Unit::property(index);
-    const int n = GetWindowTextLengthW(hwnd_);
-    std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-    GetWindowTextW(hwnd_, text.data(), n + 1);
-    text.resize(static_cast<std::size_t>(n));
-    return gbkFromWide(text);
+    return controlText(hwnd_);
   }
   bool setProperty(int index, const PropertyValue& value) override {
     if (index == edit_box_property::inputMode) return setInputMode(value);
     if (index != edit_box_property::text) return Unit::setProperty(index, value);
     const auto* text = std::get_if<std::string>(&value);
-    return text && SetWindowTextW(hwnd_, wideFromGbk(*text).c_str());
+    return text && setControlText(hwnd_, *text);
   }
 
  private:

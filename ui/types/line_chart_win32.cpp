@@ -53,13 +53,7 @@ class LineChart final : public OwnWindowUnit {
   }
 
  private:
-  LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override {
-    if (msg == WM_PAINT || msg == WM_PRINTCLIENT) return paintWith(msg, wp, [this](HDC dc) { paint(dc); });
-    if (msg == WM_ERASEBKGND) return 1;
-    return OwnWindowUnit::handle(msg, wp, lp);
-  }
-
-  void paint(HDC dc) {
+  void paint(HDC dc) override {
     RECT r;
     GetClientRect(hwnd_, &r);
     OwnedBitmap buffer(CreateCompatibleBitmap(dc, r.right, r.bottom));

@@ -135,7 +135,7 @@ class PicBtn final : public OwnWindowUnit {
     shaped_ = true;
   }
 
-  void paint(HDC dc) {
+  void paint(HDC dc) override {
     RECT r;
     GetClientRect(hwnd_, &r);
     OwnedBitmap buffer(CreateCompatibleBitmap(dc, r.right, r.bottom));
@@ -180,8 +180,6 @@ class PicBtn final : public OwnWindowUnit {
 
   LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override {
     switch (msg) {
-      case WM_PAINT: case WM_PRINTCLIENT: return paintWith(msg, wp, [this](HDC dc) { paint(dc); });
-      case WM_ERASEBKGND: return 1;
       case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: return mouse(Input::leftDown, inside(lp), true);
       case WM_MOUSEMOVE: return mouse(Input::move, pointerOver(lp), (wp & MK_LBUTTON) != 0);
       case WM_LBUTTONUP: return mouse(Input::leftUp, inside(lp), false);

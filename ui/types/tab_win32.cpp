@@ -5,7 +5,6 @@
 
 #include "ui/controls/tab_pages.h"
 #include "ui/format/control_properties.h"
-#include "ui/handles_win32.h"
 #include "ui/loader_win32.h"
 #include "ui/types/own_window_unit_win32.h"
 #include "ui/types/unit_types_win32.h"
@@ -72,21 +71,7 @@ class Tab final : public OwnWindowUnit {
     return orders;
   }
 
-  LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override {
-    if (msg == WM_PAINT || msg == WM_PRINTCLIENT) return paintWith(msg, wp, [this](HDC dc) { paint(dc); });
-    if (msg == WM_ERASEBKGND) return 1;
-    return OwnWindowUnit::handle(msg, wp, lp);
-  }
-  void paint(HDC dc) {
-    RECT r;
-    GetClientRect(hwnd_, &r);
-    if (background_ == kDefaultColour) {
-      paintParentBackground(hwnd_, dc);
-    } else {
-      OwnedBrush brush(CreateSolidBrush(storedColour(background_, 0)));
-      FillRect(dc, &r, brush.get());
-    }
-  }
+  void paint(HDC dc) override { paintBackground(hwnd_, dc, background_); }
 
   std::vector<std::string> pageNames_;
   std::uint32_t background_ = kDefaultColour;

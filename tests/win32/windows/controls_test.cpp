@@ -19,7 +19,7 @@ class Controls : public LoadedWindowsTest {
     ASSERT_TRUE(open(audio_window::kWindowId));
     ASSERT_TRUE(open(recorder_window::kWindowId));
     ASSERT_TRUE(open(lock_window::kWindowId));
-    reached.clear();
+    recorded.clear();
   }
   std::int32_t number(std::uint32_t window, std::uint32_t id, int property) {
     return std::get<std::int32_t>(GetProperty(window, id, property));
@@ -30,16 +30,16 @@ TEST_F(Controls, ButtonsClickTheirHandlersWhereverTheyStand) {
   using namespace audio_window;
   // in the window, in a frame, on a page of the Tab
   for (std::uint32_t id : {std::uint32_t{置顶1}, std::uint32_t{类型2}, pageButton(0, 1), pageButton(0, 20)}) SendMessageW(unit(kWindowId, id), BM_CLICK, 0, 0);
-  EXPECT_TRUE(pumpUntil([] { return reached.size() == 4; }));
-  ASSERT_EQ(reached.size(), 4u);
-  EXPECT_EQ(reached[0].handler, Handler::toggleAudioOnTop);
-  EXPECT_EQ(reached[1].handler, Handler::showPage2);
-  EXPECT_EQ(reached[2].handler, Handler::playPageEffect);
-  EXPECT_EQ(reached[2].unit, pageButton(0, 1));
-  EXPECT_EQ(reached[3].handler, Handler::stopAllSound);
-  for (const Reached& r : reached) EXPECT_EQ(r.event, event::click);
+  EXPECT_TRUE(pumpUntil([] { return recorded.size() == 4; }));
+  ASSERT_EQ(recorded.size(), 4u);
+  EXPECT_EQ(recorded[0].handler, handlerReference(Handler::toggleAudioOnTop));
+  EXPECT_EQ(recorded[1].handler, handlerReference(Handler::showPage2));
+  EXPECT_EQ(recorded[2].handler, handlerReference(Handler::playPageEffect));
+  EXPECT_EQ(recorded[2].unit, pageButton(0, 1));
+  EXPECT_EQ(recorded[3].handler, handlerReference(Handler::stopAllSound));
+  for (const RecordedEvent& r : recorded) EXPECT_EQ(r.event, event::click);
   SendMessageW(unit(kWindowId, pageButton(0, 11)), BM_CLICK, 0, 0);  // 未添加: nothing bound
-  EXPECT_EQ(reached.size(), 4u);
+  EXPECT_EQ(recorded.size(), 4u);
 }
 
 TEST_F(Controls, ARightButtonReleaseOnACustomEffectIsNotAClick) {
@@ -47,7 +47,7 @@ TEST_F(Controls, ARightButtonReleaseOnACustomEffectIsNotAClick) {
   PostMessageW(button, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
   PostMessageW(button, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
   ASSERT_TRUE(pumpUntil([] { return timesReached(Handler::chooseCustomEffect1) == 1; }));
-  EXPECT_EQ(reached.back().event, event::rightUp);
+  EXPECT_EQ(recorded.back().event, event::rightUp);
   EXPECT_EQ(timesReached(Handler::playCustomEffect1), 0u);
 }
 
@@ -81,8 +81,8 @@ TEST_F(Controls, ComboBoxItemsAndValuesAndChosenOnlyByTheUser) {
   SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELENDOK), reinterpret_cast<LPARAM>(combo));
   EXPECT_EQ(timesReached(Handler::recordFormatChosen), 0u) << "posted, not raised at once";
   ASSERT_TRUE(pumpUntil([] { return timesReached(Handler::recordFormatChosen) == 1; }));
-  EXPECT_EQ(reached.back().unit, 组合框2);
-  EXPECT_EQ(reached.back().event, event::itemChosen);
+  EXPECT_EQ(recorded.back().unit, 组合框2);
+  EXPECT_EQ(recorded.back().event, event::itemChosen);
   EXPECT_EQ(number(kWindowId, 组合框2, combo_box_property::currentValue), 44100);
 }
 
@@ -93,7 +93,7 @@ TEST_F(Controls, TimersTickAtTheirIntervalAndZeroStopsThem) {
   EXPECT_EQ(timesReached(Handler::elapsedTimeTick), 0u) << "off at load";
   SetProperty(kWindowId, 时间时钟, timer_property::interval, std::int32_t{20});
   ASSERT_TRUE(pumpUntil([] { return timesReached(Handler::elapsedTimeTick) >= 3; }));
-  EXPECT_EQ(reached.back().event, event::tick);
+  EXPECT_EQ(recorded.back().event, event::tick);
   SetProperty(kWindowId, 时间时钟, timer_property::interval, std::int32_t{0});
   const std::size_t ticks = timesReached(Handler::elapsedTimeTick);
   pumpUntil([] { return false; }, 150);

@@ -1,0 +1,41 @@
+// A block that does not read is fatal: the error box titled "错误" with the composed text, then
+// exit code -1. The box is answered from a second thread in the dying process.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <thread>
+
+#include "recording_handlers.h"
+#include "ui/gbk_text_win32.h"
+#include "ui/loader_win32.h"
+
+namespace {
+
+// Prints the error box's text (GBK, like the expectation below) to stderr, then presses OK.
+void answerTheErrorBox() {
+  const std::wstring title = wideFromGbk("错误");
+  for (int tries = 0; tries < 400; ++tries) {
+    if (HWND box = FindWindowW(nullptr, title.c_str())) {
+      wchar_t text[512] = {};
+      GetDlgItemTextW(box, 0xFFFF, text, 512);
+      std::fprintf(stderr, "box: %s\n", gbkFromWide(text).c_str());
+      std::fflush(stderr);
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+      return;
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+  }
+}
+
+TEST(FatalErrorDeathTest, AnUnreadableBlockShowsTheErrorBoxAndExitsWithMinusOne) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const std::vector<HandlerRoutine> none;
+  EXPECT_EXIT(
+      {
+        std::thread(answerTheErrorBox).detach();
+        ReadTemplates("\x08\0\0\0truncated", none);
+      },
+      ::testing::ExitedWithCode(-1), "box: 运行时出错!\\s+错误信息：载入窗口模板数据段出错!");
+}
+
+}  // namespace

@@ -1,0 +1,224 @@
+// The loader's and router's rules on small windows described here: refusing a close, a created
+// handler that closes its own window, swallowed and replaced characters, suspended events, and
+// loads that fail.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "recording_handlers.h"
+#include "ui/format/events.h"
+#include "ui/format/property_data.h"
+#include "ui/loader_win32.h"
+#include "ui/types/unit_types_win32.h"
+
+namespace {
+
+constexpr std::uint32_t kPlain = 0x52010001, kSelfClosing = 0x52010002, kBadButton = 0x52010003,
+                        kUnknownType = 0x52010004, kKeys = 0x52010005, kShaped = 0x52010006, kOwn = 0x06010000,
+                        kEdit = 0x16010001, kButton = 0x16010002, kEdit2 = 0x16010003;
+// Handlers: 0 created, 1 may close, 2 moved, 3 character, 4 destroys the window it is told of,
+// 5 key down, 6 wheel.
+constexpr std::size_t kCreated = 0, kMayClose = 1, kMoved = 2, kCharacter = 3, kClosesItself = 4, kKeyDown = 5,
+                      kWheel = 6;
+
+std::string windowRecord(std::vector<EventBinding> bindings, bool escCloses = false) {
+  UnitRecord own;
+  own.typeWord = type_word::window;
+  own.width = 200;
+  own.height = 120;
+  own.flags = unit_flag::visible;
+  own.bindings = std::move(bindings);
+  WindowProperties p;
+  p.caption = "规则";
+  p.escCloses = escCloses;
+  own.propertyData = p.write();
+  return writeUnitRecord(own);
+}
+
+std::string unitRecord(std::uint32_t type, std::vector<EventBinding> bindings, std::string data = {}, int top = 10) {
+  UnitRecord u;
+  u.typeWord = type;
+  u.left = 10, u.top = top, u.width = 100, u.height = 24;
+  u.flags = unit_flag::visible | unit_flag::tabStop;
+  u.bindings = std::move(bindings);
+  u.propertyData = std::move(data);
+  return writeUnitRecord(u);
+}
+
+std::string knobPicture() {
+  std::ifstream in(LANXING_PICTURES "volume-knob.bmp", std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::string rulesBlock() {
+  PicBtnProperties future;
+  future.version = 2;
+  PicBtnProperties knob;
+  knob.normal = knobPicture();
+  knob.transparentColour = 0x00FF00FF;
+  return writeBlock({
+      {kPlain, 0x19010001, "", "",
+       {{kOwn, windowRecord({{event::created, kCreated}, {event::mayClose, kMayClose}, {event::moved, kMoved}})},
+        {kEdit, unitRecord(type_word::EditBox, {{event::character, kCharacter}})}}},
+      {kSelfClosing, 0x19010002, "", "",
+       {{kOwn, windowRecord({{event::created, kClosesItself}, {event::moved, kMoved}})}}},
+      {kBadButton, 0x19010003, "", "",
+       {{kOwn, windowRecord({})}, {kButton, unitRecord(type_word::PicBtn, {}, future.write())}}},
+      {kUnknownType, 0x19010004, "", "", {{kOwn, windowRecord({})}, {kButton, unitRecord(0x00099999, {})}}},
+      {kKeys, 0x19010005, "", "",
+       {{kOwn, windowRecord({}, true)},
+        {kEdit, unitRecord(type_word::EditBox, {{event::keyDown, kKeyDown}, {event::wheel, kWheel}})},
+        {kEdit2, unitRecord(type_word::EditBox, {}, {}, 40)}}},
+      {kShaped, 0x19010006, "", "", {{kOwn, windowRecord({})}, {kButton, unitRecord(type_word::PicBtn, {}, knob.write())}}},
+  });
+}
+
+std::optional<std::int32_t> closesItself(const EventArgs& e) {
+  recordingHandler<kClosesItself>(e);
+  DestroyWindow(e.windowId);
+  return std::nullopt;
+}
+
+class WindowRules : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    startLikeTheProgram();
+    recorded.clear();
+    replies.clear();
+    static const std::string block = rulesBlock();
+    static const std::vector<HandlerRoutine> handlers = [] {
+      auto h = recordingHandlers<7>();
+      h[kClosesItself] = closesItself;
+      return h;
+    }();
+    ReadTemplates(block, handlers);
+  }
+  void TearDown() override {
+    for (std::uint32_t id : {kPlain, kSelfClosing, kBadButton, kUnknownType, kKeys, kShaped}) DestroyWindow(id);
+    pumpPending();
+  }
+};
+
+TEST_F(WindowRules, AFalseMayCloseRefusesTheCloseAndNoAnswerLetsItClose) {
+  ASSERT_TRUE(LoadWindow(kPlain, nullptr));
+  HWND w = GetWindowHandle(kPlain);
+  replies[kMayClose] = 0;
+  SendMessageW(w, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(w));
+  replies[kMayClose] = 1;
+  SendMessageW(w, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(w) == FALSE) << "a true answer lets it close";
+  EXPECT_EQ(eventsOf(kMayClose).size(), 2u);
+}
+
+TEST_F(WindowRules, DestroyWindowDoesNotAsk) {
+  ASSERT_TRUE(LoadWindow(kPlain, nullptr));
+  replies[kMayClose] = 0;
+  DestroyWindow(kPlain);
+  EXPECT_EQ(GetWindowHandle(kPlain), nullptr);
+  EXPECT_TRUE(eventsOf(kMayClose).empty());
+}
+
+TEST_F(WindowRules, LoadingRaisesCreatedThenMoved) {
+  ASSERT_TRUE(LoadWindow(kPlain, nullptr));
+  ASSERT_GE(recorded.size(), 2u);
+  EXPECT_EQ(recorded[0].handler, kCreated);
+  EXPECT_EQ(recorded[1].handler, kMoved);
+}
+
+TEST_F(WindowRules, ACreatedHandlerThatClosesItsWindowStopsTheLoader) {
+  EXPECT_TRUE(LoadWindow(kSelfClosing, nullptr));
+  EXPECT_EQ(eventsOf(kClosesItself).size(), 1u);
+  EXPECT_TRUE(eventsOf(kMoved).empty()) << "no moved event for a window that is gone";
+  EXPECT_EQ(GetWindowHandle(kSelfClosing), nullptr);
+}
+
+TEST_F(WindowRules, ACharacterHandlerSwallowsOrReplacesTheCharacter) {
+  ASSERT_TRUE(LoadWindow(kPlain, nullptr));
+  HWND edit = GetUnit(kPlain, kEdit)->hwnd();
+  const auto typed = [&](wchar_t c) {
+    PostMessageW(edit, WM_CHAR, c, 1);
+    const std::size_t before = eventsOf(kCharacter).size();
+    EXPECT_TRUE(pumpUntil([&] { return eventsOf(kCharacter).size() > before; }));
+    pumpPending();
+    return std::get<std::string>(GetProperty(kPlain, kEdit, edit_box_property::text));
+  };
+  EXPECT_EQ(typed(L'a'), "a") << "no answer: the character goes through";
+  replies[kCharacter] = 0;
+  EXPECT_EQ(typed(L'b'), "a") << "0 swallows it";
+  replies[kCharacter] = 'Z';
+  EXPECT_EQ(typed(L'c'), "aZ") << "another value replaces it";
+  EXPECT_EQ(eventsOf(kCharacter)[0].args, std::vector<std::int32_t>{'a'});
+}
+
+TEST_F(WindowRules, SuspendedEventsAreDropped) {
+  ASSERT_TRUE(LoadWindow(kPlain, nullptr));
+  SuspendEvents();
+  SendMessageW(GetWindowHandle(kPlain), WM_CLOSE, 0, 0);
+  ResumeEvents();
+  EXPECT_TRUE(eventsOf(kMayClose).empty());
+  EXPECT_EQ(GetWindowHandle(kPlain), nullptr) << "with no handler run, nothing refuses the close";
+}
+
+TEST_F(WindowRules, APictureButtonOfANewerVersionOrAnUnknownTypeFailsTheLoad) {
+  const int before = LoadedWindowCount();
+  EXPECT_FALSE(LoadWindow(kBadButton, nullptr));
+  EXPECT_FALSE(LoadWindow(kUnknownType, nullptr));
+  EXPECT_EQ(LoadedWindowCount(), before);
+  EXPECT_EQ(GetWindowHandle(kBadButton), nullptr);
+}
+
+TEST_F(WindowRules, AnOwnerThatIsNoLongerAWindowFailsANonModalLoad) {
+  HWND gone = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  ::DestroyWindow(gone);
+  EXPECT_FALSE(LoadWindow(kPlain, gone));
+  ASSERT_TRUE(LoadWindow(kPlain, nullptr));
+}
+
+TEST_F(WindowRules, TabMovesTheFocusAndEscClosesWhenTheWindowSaysSo) {
+  ASSERT_TRUE(LoadWindow(kKeys, nullptr));
+  HWND first = GetUnit(kKeys, kEdit)->hwnd(), second = GetUnit(kKeys, kEdit2)->hwnd();
+  SetForegroundWindow(GetWindowHandle(kKeys));
+  SetFocus(first);
+  ASSERT_EQ(GetFocus(), first);
+  PostMessageW(first, WM_KEYDOWN, VK_TAB, 1);
+  EXPECT_TRUE(pumpUntil([&] { return GetFocus() == second; }));
+  PostMessageW(second, WM_KEYDOWN, VK_ESCAPE, 1);
+  EXPECT_TRUE(pumpUntil([] { return GetWindowHandle(kKeys) == nullptr; }));
+}
+
+TEST_F(WindowRules, AFalseKeyDownSwallowsTheKeyAndTheWheelCountsSteps) {
+  ASSERT_TRUE(LoadWindow(kKeys, nullptr));
+  HWND edit = GetUnit(kKeys, kEdit)->hwnd();
+  replies[kKeyDown] = 0;
+  PostMessageW(edit, WM_KEYDOWN, 'A', 1);
+  PostMessageW(edit, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-240)), 0);
+  ASSERT_TRUE(pumpUntil([] { return !eventsOf(kWheel).empty(); }));
+  pumpPending();
+  ASSERT_EQ(eventsOf(kKeyDown).size(), 1u);
+  EXPECT_EQ(eventsOf(kKeyDown)[0].args, (std::vector<std::int32_t>{'A', 0}));
+  EXPECT_EQ(eventsOf(kWheel)[0].args, (std::vector<std::int32_t>{-2, 0}));
+  EXPECT_EQ(std::get<std::string>(GetProperty(kKeys, kEdit, edit_box_property::text)), "")
+      << "the swallowed key made no character";
+}
+
+TEST_F(WindowRules, TheTransparentColourIsCutOutOfAPictureButtonsWindow) {
+  ASSERT_TRUE(LoadWindow(kShaped, nullptr));
+  HWND knob = GetUnit(kShaped, kButton)->hwnd();
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(knob, region), ERROR);
+  EXPECT_FALSE(PtInRegion(region, 0, 0)) << "a magenta corner of the knob";
+  EXPECT_TRUE(PtInRegion(region, 15, 4)) << "the knob's middle";
+  DeleteObject(region);
+}
+
+TEST_F(WindowRules, PictureButtonKindIsClamped) {
+  ASSERT_TRUE(LoadWindow(kShaped, nullptr));
+  for (auto [given, stored] : {std::pair{5, 1}, {-2, 0}, {1, 1}}) {
+    SetProperty(kShaped, kButton, picbtn_property::kind, std::int32_t{given});
+    EXPECT_EQ(std::get<std::int32_t>(GetProperty(kShaped, kButton, picbtn_property::kind)), stored) << given;
+  }
+}
+
+}  // namespace
