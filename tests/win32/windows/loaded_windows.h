@@ -20,7 +20,7 @@ inline std::size_t timesReached(Handler h) { return eventsOf(handlerReference(h)
 class LoadedWindowsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ensureHiddenWindow();
+    startLikeTheProgram();
     replies.clear();
     static const auto handlers = recordingHandlers<static_cast<std::size_t>(Handler::count)>();
     ReadTemplates(windowBlockResource(), handlers);
