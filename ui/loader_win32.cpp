@@ -157,6 +157,7 @@ bool LoadWindow(std::uint32_t windowId, HWND owner, bool modal) {
   if (modal) owner = nullptr;
   else if (owner && !IsWindow(owner)) return false;
 
+  watchFocusChanges();
   SuspendEvents();
   loadedWindows.push_back(std::make_unique<LoadedWindow>(*t));
   LoadedWindow& w = *loadedWindows.back();

@@ -52,7 +52,26 @@ std::optional<CommonEvent> commonEventOf(UINT message) {
   }
 }
 
+Unit* loadedUnitOf(HWND hwnd) {
+  const LoadedWindow* w = findLoaded(GetAncestor(hwnd, GA_ROOT));
+  Unit* unit = w && w->loaded ? unitOfWindow(hwnd) : nullptr;
+  return unit && unit->windowId == w->tmpl.id ? unit : nullptr;
+}
+
+LRESULT CALLBACK focusHook(int code, WPARAM wp, LPARAM lp) {
+  const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lp);
+  if (code == HC_ACTION && (sent->message == WM_SETFOCUS || sent->message == WM_KILLFOCUS))
+    if (Unit* unit = loadedUnitOf(sent->hwnd))
+      RaiseEvent(unit->windowId, unit->unitId, sent->message == WM_SETFOCUS ? event::gotFocus : event::lostFocus);
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
 }  // namespace
+
+void watchFocusChanges() {
+  static const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, focusHook, nullptr, GetCurrentThreadId());
+  (void)hook;  // lives as long as the thread
+}
 
 bool PreTranslateMessage(MSG& msg) {
   const auto common = commonEventOf(msg.message);
@@ -60,8 +79,8 @@ bool PreTranslateMessage(MSG& msg) {
   LoadedWindow* w = findLoaded(GetAncestor(msg.hwnd, GA_ROOT));
   if (!w || !w->loaded) return false;
   if (windowKeys(msg, *w)) return true;
-  Unit* unit = unitOfWindow(msg.hwnd);
-  if (!unit || unit->windowId != w->tmpl.id) return false;
+  Unit* unit = loadedUnitOf(msg.hwnd);
+  if (!unit) return false;
   RaiseResult r;
   switch (common->kind) {
     case CommonEvent::mouse:

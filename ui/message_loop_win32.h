@@ -9,6 +9,10 @@
 // True when the message was swallowed.
 bool PreTranslateMessage(MSG& msg);
 
+// Focus changes reach windows as sent messages, never through the loop: a hook on the user-interface
+// thread turns them into the units' events -7 and -8. Installed once, by the first load.
+void watchFocusChanges();
+
 // Runs until the quit message, or until `keepGoing` says no.
 void RunMessageLoopWhile(const std::function<bool()>& keepGoing);
 void RunMessageLoop();

@@ -52,7 +52,8 @@ bool Unit::setProperty(int index, const PropertyValue& value) {
   }
   if (!hwnd_ || index > disabled) return false;
   if (index == visible) {
-    ShowWindow(hwnd_, *number ? ((GetWindowLongW(hwnd_, GWL_STYLE) & WS_CHILD) ? SW_SHOWNA : SW_SHOW) : SW_HIDE);
+    // Shown without being activated or brought forward.
+    ShowWindow(hwnd_, *number ? SW_SHOWNA : SW_HIDE);
     return true;
   }
   if (index == disabled) {

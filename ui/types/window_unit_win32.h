@@ -9,7 +9,7 @@ inline constexpr int caption = 8, alwaysOnTop = 9, icon = 10;
 }
 
 // The tray icon's callback message; the window turns it into its event 9.
-inline constexpr UINT kTrayIconMessage = WM_APP + 0x75;
+inline constexpr UINT kTrayIconMessage = WM_APP + 0x100;
 
 class WindowUnit final : public Unit {
  public:

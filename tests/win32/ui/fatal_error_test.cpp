@@ -1,5 +1,5 @@
-// A block that does not read is fatal: the error box titled "错误" with the composed text, then
-// exit code -1. The box is answered from a second thread in the dying process.
+// Fatal errors: the error box titled "错误" with the composed text, then exit code -1. The box is
+// answered from a second thread in the dying process.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -36,6 +36,16 @@ TEST(FatalErrorDeathTest, AnUnreadableBlockShowsTheErrorBoxAndExitsWithMinusOne)
         ReadTemplates("\x08\0\0\0truncated", none);
       },
       ::testing::ExitedWithCode(-1), "box: 运行时出错!\\s+错误信息：载入窗口模板数据段出错!");
+}
+
+TEST(FatalErrorDeathTest, PropertyAccessOnAWindowThatIsNotLoadedIsFatal) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        std::thread(answerTheErrorBox).detach();
+        (void)GetProperty(0x52019999, 0, 0);
+      },
+      ::testing::ExitedWithCode(-1), "box: 运行时出错!\\s+错误信息：指定窗口或窗口组件不存在或尚未载入");
 }
 
 }  // namespace

@@ -18,9 +18,9 @@ constexpr std::uint32_t kPlain = 0x52010001, kSelfClosing = 0x52010002, kBadButt
                         kUnknownType = 0x52010004, kKeys = 0x52010005, kShaped = 0x52010006, kOwn = 0x06010000,
                         kEdit = 0x16010001, kButton = 0x16010002, kEdit2 = 0x16010003;
 // Handlers: 0 created, 1 may close, 2 moved, 3 character, 4 destroys the window it is told of,
-// 5 key down, 6 wheel.
+// 5 key down, 6 wheel, 7 click, 8 focus.
 constexpr std::size_t kCreated = 0, kMayClose = 1, kMoved = 2, kCharacter = 3, kClosesItself = 4, kKeyDown = 5,
-                      kWheel = 6;
+                      kWheel = 6, kClick = 7, kFocus = 8;
 
 std::string windowRecord(std::vector<EventBinding> bindings, bool escCloses = false) {
   UnitRecord own;
@@ -69,8 +69,8 @@ std::string rulesBlock() {
       {kKeys, 0x19010005, "", "",
        {{kOwn, windowRecord({}, true)},
         {kEdit, unitRecord(type_word::EditBox, {{event::keyDown, kKeyDown}, {event::wheel, kWheel}})},
-        {kEdit2, unitRecord(type_word::EditBox, {}, {}, 40)}}},
-      {kShaped, 0x19010006, "", "", {{kOwn, windowRecord({})}, {kButton, unitRecord(type_word::PicBtn, {}, knob.write())}}},
+        {kEdit2, unitRecord(type_word::EditBox, {{event::gotFocus, kFocus}, {event::lostFocus, kFocus}}, {}, 40)}}},
+      {kShaped, 0x19010006, "", "", {{kOwn, windowRecord({})}, {kButton, unitRecord(type_word::PicBtn, {{event::click, kClick}}, knob.write())}}},
   });
 }
 
@@ -88,7 +88,7 @@ class WindowRules : public ::testing::Test {
     replies.clear();
     static const std::string block = rulesBlock();
     static const std::vector<HandlerRoutine> handlers = [] {
-      auto h = recordingHandlers<7>();
+      auto h = recordingHandlers<9>();
       h[kClosesItself] = closesItself;
       return h;
     }();
@@ -188,6 +188,21 @@ TEST_F(WindowRules, TabMovesTheFocusAndEscClosesWhenTheWindowSaysSo) {
   EXPECT_TRUE(pumpUntil([] { return GetWindowHandle(kKeys) == nullptr; }));
 }
 
+TEST_F(WindowRules, FocusChangesRaiseGotAndLostFocus) {
+  ASSERT_TRUE(LoadWindow(kKeys, nullptr));
+  HWND first = GetUnit(kKeys, kEdit)->hwnd(), second = GetUnit(kKeys, kEdit2)->hwnd();
+  SetForegroundWindow(GetWindowHandle(kKeys));
+  SetFocus(first);
+  recorded.clear();
+  SetFocus(second);
+  SetFocus(first);
+  const auto events = eventsOf(kFocus);
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[0].event, event::gotFocus);
+  EXPECT_EQ(events[1].event, event::lostFocus);
+  EXPECT_EQ(events[1].unit, kEdit2);
+}
+
 TEST_F(WindowRules, AFalseKeyDownSwallowsTheKeyAndTheWheelCountsSteps) {
   ASSERT_TRUE(LoadWindow(kKeys, nullptr));
   HWND edit = GetUnit(kKeys, kEdit)->hwnd();
@@ -218,6 +233,32 @@ TEST_F(WindowRules, PictureButtonKindIsClamped) {
   for (auto [given, stored] : {std::pair{5, 1}, {-2, 0}, {1, 1}}) {
     SetProperty(kShaped, kButton, picbtn_property::kind, std::int32_t{given});
     EXPECT_EQ(std::get<std::int32_t>(GetProperty(kShaped, kButton, picbtn_property::kind)), stored) << given;
+  }
+}
+
+TEST_F(WindowRules, ReleasingOutsideAfterAPressInsideIsNoClick) {
+  ASSERT_TRUE(LoadWindow(kShaped, nullptr));
+  HWND knob = GetUnit(kShaped, kButton)->hwnd();
+  PostMessageW(knob, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(15, 4));
+  PostMessageW(knob, WM_LBUTTONUP, 0, MAKELPARAM(150, 30));  // beyond its 100 × 24
+  PostMessageW(knob, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(15, 4));
+  PostMessageW(knob, WM_LBUTTONUP, 0, MAKELPARAM(15, 4));
+  ASSERT_TRUE(pumpUntil([] { return !eventsOf(kClick).empty(); }));
+  pumpPending();
+  EXPECT_EQ(eventsOf(kClick).size(), 1u) << "only the release inside clicks";
+}
+
+TEST_F(WindowRules, AToggleButtonFlipsItsSelectedStateOnEachClick) {
+  ASSERT_TRUE(LoadWindow(kShaped, nullptr));
+  HWND knob = GetUnit(kShaped, kButton)->hwnd();
+  SetProperty(kShaped, kButton, picbtn_property::kind, std::int32_t{1});
+  const auto selected = [] { return std::get<std::int32_t>(GetProperty(kShaped, kButton, picbtn_property::selected)); };
+  for (int expected : {1, 0}) {
+    const std::size_t before = eventsOf(kClick).size();
+    PostMessageW(knob, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(15, 4));
+    PostMessageW(knob, WM_LBUTTONUP, 0, MAKELPARAM(15, 4));
+    ASSERT_TRUE(pumpUntil([&] { return eventsOf(kClick).size() > before; }));
+    EXPECT_EQ(selected(), expected);
   }
 }
 
