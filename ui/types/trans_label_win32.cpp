@@ -40,6 +40,7 @@ class TransLabel final : public TextUnit {
       drawText(reinterpret_cast<HDC>(wp));  // what lies beneath is already in the caller's picture
       return 0;
     }
+    if (msg == WM_GETFONT) return reinterpret_cast<LRESULT>(fontOrDefault(font_));
     return TextUnit::handle(msg, wp, lp);
   }
   // Off screen: the parent's background, the siblings below this label from the lowest up, then

@@ -164,6 +164,20 @@ TEST_F(WindowUnits, TheLockWindowsThirdButtonExistsHidden) {
     EXPECT_TRUE(IsWindowVisible(unit(lock_window::kWindowId, shown)));
 }
 
+TEST_F(WindowUnits, TheLockLabelDrawsWithItsOwnSongtiFont) {
+  ASSERT_TRUE(open(lock_window::kWindowId));
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(unit(lock_window::kWindowId, lock_window::透明标签3), WM_GETFONT, 0, 0));
+  LOGFONTW lf{};
+  ASSERT_TRUE(GetObjectW(font, sizeof lf, &lf));
+  EXPECT_EQ(lf.lfHeight, -21);
+  EXPECT_EQ(lf.lfWeight, 400);
+  EXPECT_EQ(lf.lfCharSet, 134);
+  EXPECT_EQ(std::wstring(lf.lfFaceName), L"宋体");
+  EXPECT_EQ(SendMessageW(unit(lock_window::kWindowId, lock_window::透明标签1), WM_GETFONT, 0, 0),
+            reinterpret_cast<LRESULT>(GetStockObject(DEFAULT_GUI_FONT)))
+      << "the other labels keep the default font";
+}
+
 TEST_F(WindowUnits, HiddenHoldersKeepTheirTextWhileTheWindowIsOpen) {
   ASSERT_TRUE(open(audio_window::kWindowId));
   const std::pair<std::uint32_t, std::uint32_t> holders[] = {
