@@ -164,6 +164,20 @@ TEST_F(WindowUnits, TheLockWindowsThirdButtonExistsHidden) {
     EXPECT_TRUE(IsWindowVisible(unit(lock_window::kWindowId, shown)));
 }
 
+TEST_F(WindowUnits, TheLockWindowShowsItsOwnCursor) {
+  ASSERT_TRUE(open(lock_window::kWindowId));
+  HWND lock = GetWindowHandle(lock_window::kWindowId);
+  SetCursor(nullptr);
+  EXPECT_TRUE(SendMessageW(lock, WM_SETCURSOR, reinterpret_cast<WPARAM>(lock), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(GetCursor(), &info));
+  EXPECT_FALSE(info.fIcon);
+  EXPECT_EQ(info.xHotspot, 1u) << "the arrow's tip";
+  EXPECT_EQ(info.yHotspot, 1u);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+}
+
 TEST_F(WindowUnits, TheLockLabelDrawsWithItsOwnSongtiFont) {
   ASSERT_TRUE(open(lock_window::kWindowId));
   const auto font = reinterpret_cast<HFONT>(SendMessageW(unit(lock_window::kWindowId, lock_window::透明标签3), WM_GETFONT, 0, 0));
