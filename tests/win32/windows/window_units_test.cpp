@@ -201,7 +201,7 @@ TEST_F(WindowUnits, HiddenHoldersKeepTheirTextWhileTheWindowIsOpen) {
   for (const auto& [window, holder] : holders)
     SetProperty(window, holder, edit_box_property::text, std::string("C:\\音效\\") + std::to_string(holder) + ".mp3");
   ASSERT_TRUE(open(recorder_window::kWindowId));
-  pumpUntil([] { return false; }, 100);
+  pumpPending();
   for (const auto& [window, holder] : holders) {
     EXPECT_EQ(std::get<std::string>(GetProperty(window, holder, edit_box_property::text)),
               std::string("C:\\音效\\") + std::to_string(holder) + ".mp3");
