@@ -46,7 +46,8 @@ class Tab final : public OwnWindowUnit {
           ShowWindow(unit->hwnd(), p == page && visibleMark(id) ? SW_SHOWNA : SW_HIDE);
     HWND window = GetAncestor(hwnd_, GA_ROOT);
     if (GetActiveWindow() != window) return;
-    if (const auto focus = focusOnShow(inRecordOrder(pages_[page]), focusOrders(inRecordOrder(pages_[page]))))
+    const std::vector<std::uint32_t> ordered = inRecordOrder(pages_[page]);
+    if (const auto focus = focusOnShow(ordered, focusOrders(ordered)))
       if (Unit* unit = GetUnit(windowId, *focus); unit && unit->hwnd()) SetFocus(unit->hwnd());
   }
 
