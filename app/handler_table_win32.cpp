@@ -1,6 +1,7 @@
 #include "app/handler_table_win32.h"
 
 #include "app/main_window_win32.h"
+#include "app/window_openers_win32.h"
 #include "assets/windows/handlers.h"
 
 std::vector<HandlerRoutine> programHandlers() {
@@ -13,5 +14,9 @@ std::vector<HandlerRoutine> programHandlers() {
   set(Handler::hideMainWindow, main_window_handlers::hide);
   set(Handler::toggleMainOnTop, main_window_handlers::toggleOnTop);
   set(Handler::showMainWindow, main_window_handlers::show);
+  set(Handler::openAudioWindow, window_openers::openAudioWindow);
+  set(Handler::openRecorderWindow, window_openers::openRecorderWindow);
+  set(Handler::openNotepadWindow, window_openers::openNotepadWindow);
+  set(Handler::openLockWindow, window_openers::openLockWindow);
   return table;
 }

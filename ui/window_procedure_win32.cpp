@@ -3,6 +3,7 @@
 #include "ui/format/events.h"
 #include "ui/loaded_window_win32.h"
 #include "ui/loader_win32.h"
+#include "ui/types/reflected_command_win32.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ LRESULT CALLBACK topLevelWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (const auto code = trayCode(lp)) RaiseEvent(id, 0, event::trayIcon, {*code});
       return 0;
     case WM_COMMAND:
+      if (reflectCommand(msg, wp, lp)) return 0;
       if (lp == 0)
         if (const auto item = w->menus.itemOfCommand(LOWORD(wp))) {
           RaiseEvent(id, *item, event::click);

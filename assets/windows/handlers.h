@@ -20,6 +20,36 @@ enum class Handler : std::uint32_t {
   showContactBox,      // 联系作者1
   showPriceListBox,    // 收费标准1
   openAuthorPage,      // 作者空间1
+  // audio window
+  startAudioWindow,    // created: skin scheme 2, custom-effect holders, sound-card field
+  playCustomEffect1, playCustomEffect2, playCustomEffect3,        // 自定义音效N click
+  chooseCustomEffect1, chooseCustomEffect2, chooseCustomEffect3,  // 自定义音效N right button up
+  checkSoundCard,      // 声卡检测1
+  confirmSoundCard,    // 声卡确认1
+  closeAudioWindow,    // 退出1: stop all sound, destroy the audio window
+  toggleAudioOnTop,    // 置顶1 and 选择框1
+  startKnobDrag, endKnobDrag, moveKnob,  // 音量拖动 left down, left up, mouse move
+  showPage1, showPage2, showPage3, showPage4,  // 类型1..类型4
+  playPageEffect,      // a page button with an effect: stop all sound, play its effect
+  stopAllSound,        // the "停止播放" page buttons
+  // recorder window
+  startRecorderWindow, // created
+  stopRecorderBeforeClosing,  // may close
+  recordFormatChosen,  // 组合框1..组合框3 item chosen
+  startRecording, pauseRecording, resumeRecording, stopRecording, saveRecording,
+  elapsedTimeTick,     // 时间时钟
+  waveformTick,        // 波形时钟
+  // notepad window
+  loadNotepadText,     // created
+  saveNotepadText,     // about to be destroyed
+  toggleNotepadOnTop,  // menu item 置顶
+  // lock window
+  startLockWindow,     // created: skin scheme 2
+  refuseClosingLockWindow,  // may close
+  setPasswordAndLock,  // 按钮1
+  closeLockWindow,     // 按钮2
+  unlock,              // 按钮3
+  keepLockScreenInPlace,  // 时钟1
   count
 };
 

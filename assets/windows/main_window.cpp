@@ -1,5 +1,6 @@
 // The main window: the launcher at the top right of the screen, with its tray menu.
 #include "assets/windows/main_window_ids.h"
+#include "assets/windows/unit_properties.h"
 #include "assets/windows/window_spec.h"
 #include "ui/format/property_data.h"
 
@@ -29,16 +30,9 @@ std::string pictureButton(const PictureFolder& pictures, std::u8string_view stem
   return p.write();
 }
 
-std::string frame(std::uint32_t background, std::uint32_t lineWidth, std::uint32_t lineColour) {
-  ShapeBoxProperties p;
-  p.backgroundColour = background;
-  p.lineWidth = lineWidth;
-  p.lineColour = lineColour;
-  return p.write();
-}
 // Frames round the big buttons, and the black ones behind the white link labels.
-const std::string kButtonFrame = frame(kDefaultColour, 3, 0x008080);
-const std::string kLinkFrame = frame(0x000000, 1, 0x00FFFF);
+const std::string kButtonFrame = shapeFrame(kDefaultColour, 3, 0x008080);
+const std::string kLinkFrame = shapeFrame(0x000000, 1, 0x00FFFF);
 
 std::string smallFrame() {
   PicBoxProperties p;
@@ -46,12 +40,7 @@ std::string smallFrame() {
   return p.write();
 }
 
-std::string whiteLabel(std::string_view text) {
-  TransLabelProperties p;
-  p.textColour = 0x00FFFFFF;
-  p.text = std::string(text);
-  return p.write();
-}
+std::string whiteLabel(std::string_view text) { return transLabel(text, 0x00FFFFFF); }
 
 }  // namespace
 
@@ -108,7 +97,7 @@ WindowSpec mainWindowSpec(const PictureFolder& pictures) {
           {退出2, "退出2", tw::PicBox, 0, {104, 290, 32, 17}, flags::visible, 0, {}, smallFrame()},
           {隐藏2, "隐藏2", tw::PicBox, 0, {64, 290, 32, 17}, flags::visible, 0, {}, smallFrame()},
           {外形框1, "外形框1", tw::ShapeBox, 0, {6, 205, 132, 80}, flags::visible, 0, {},
-           frame(0x000000, 2, 0x808040)},
+           shapeFrame(0x000000, 2, 0x808040)},
       },
       {
           {托盘菜单, 0, menu_flag::notInMenuBar, "托盘菜单"},

@@ -13,7 +13,10 @@ int main(int argc, char** argv) {
   }
   try {
     const PictureFolder pictures(argv[1]);
-    const std::string block = writeBlock({toWindowEntry(mainWindowSpec(pictures))});
+    const std::string block =
+        writeBlock({toWindowEntry(mainWindowSpec(pictures)), toWindowEntry(audioWindowSpec(pictures)),
+                    toWindowEntry(recorderWindowSpec(pictures)), toWindowEntry(notepadWindowSpec()),
+                    toWindowEntry(lockWindowSpec(pictures))});
     std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
     out.write(block.data(), static_cast<std::streamsize>(block.size()));
     if (!out) throw std::runtime_error(std::string("cannot write ") + argv[2]);

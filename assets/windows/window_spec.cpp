@@ -15,10 +15,12 @@ std::string PictureFolder::operator()(std::u8string_view file) const {
 
 namespace {
 
-std::string cursorField(std::uint32_t cursor) {
-  if (cursor == 0) return {};
+// A cursor file of the unit's own follows the marker 0xFFFFFFFF.
+std::string cursorField(const UnitSpec& u) {
+  if (u.cursor == 0 && u.cursorImage.empty()) return {};
   RecordWriter w;
-  w.u32(cursor);
+  w.u32(u.cursorImage.empty() ? u.cursor : 0xFFFFFFFF);
+  w.rest(u.cursorImage);
   return w.take();
 }
 
@@ -35,9 +37,11 @@ WindowEntry toWindowEntry(const WindowSpec& spec) {
     r.width = u.rect.width;
     r.height = u.rect.height;
     r.parentId = u.parent;
-    for (const UnitSpec& c : spec.units)
-      if (c.parent == u.id) r.children.push_back(c.id);
-    r.cursor = cursorField(u.cursor);
+    r.children = u.children;
+    if (r.children.empty())
+      for (const UnitSpec& c : spec.units)
+        if (c.parent == u.id) r.children.push_back(c.id);
+    r.cursor = cursorField(u);
     r.flags = u.flags;
     r.bindings = u.bindings;
     r.propertyData = u.properties;

@@ -36,6 +36,8 @@ struct UnitSpec {
   std::uint32_t cursor = 0;  // a system cursor value; 0 none
   std::vector<EventBinding> bindings;
   std::string properties;  // stored property data; empty keeps every default
+  std::string cursorImage;              // a cursor file of its own, in place of `cursor`
+  std::vector<std::uint32_t> children;  // as stored; empty: the units whose parent this is
 };
 
 struct MenuItemSpec {
@@ -69,3 +71,7 @@ WindowEntry toWindowEntry(const WindowSpec& spec);
 
 // The descriptions of the program's windows, in stored order.
 WindowSpec mainWindowSpec(const PictureFolder& pictures);
+WindowSpec audioWindowSpec(const PictureFolder& pictures);
+WindowSpec recorderWindowSpec(const PictureFolder& pictures);
+WindowSpec notepadWindowSpec();
+WindowSpec lockWindowSpec(const PictureFolder& pictures);

@@ -1,6 +1,8 @@
-// EditBox (编辑框): a standard edit control. Property 8 is its text.
+// EditBox (编辑框): a standard edit control. Property 8 is its text, 9 its input mode (0 normal,
+// 1 read-only, 2 password), which can change while the window is open.
 #include "ui/format/property_data.h"
 #include "ui/gbk_text_win32.h"
+#include "ui/types/control_text_win32.h"
 #include "ui/types/unit_types_win32.h"
 
 namespace {
@@ -28,23 +30,37 @@ class EditBox final : public Unit {
     attach(hwnd);
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     if (p->maxLength) SendMessageW(hwnd, EM_LIMITTEXT, p->maxLength, 0);
+    passwordChar_ = p->passwordChar;
+    inputMode_ = static_cast<std::int32_t>(p->inputMode);
     if (p->inputMode == 2) SendMessageW(hwnd, EM_SETPASSWORDCHAR, p->passwordChar, 0);
     return true;
   }
 
   std::optional<PropertyValue> property(int index) const override {
+    if (index == edit_box_property::inputMode) return inputMode_;
     if (index != edit_box_property::text) return Unit::property(index);
-    const int n = GetWindowTextLengthW(hwnd_);
-    std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-    GetWindowTextW(hwnd_, text.data(), n + 1);
-    text.resize(static_cast<std::size_t>(n));
-    return gbkFromWide(text);
+    return controlText(hwnd_);
   }
   bool setProperty(int index, const PropertyValue& value) override {
+    if (index == edit_box_property::inputMode) return setInputMode(value);
     if (index != edit_box_property::text) return Unit::setProperty(index, value);
     const auto* text = std::get_if<std::string>(&value);
-    return text && SetWindowTextW(hwnd_, wideFromGbk(*text).c_str());
+    return text && setControlText(hwnd_, *text);
   }
+
+ private:
+  bool setInputMode(const PropertyValue& value) {
+    const auto* mode = std::get_if<std::int32_t>(&value);
+    if (!mode || *mode < 0 || *mode > 2) return false;
+    inputMode_ = *mode;
+    SendMessageW(hwnd_, EM_SETREADONLY, *mode == 1, 0);
+    SendMessageW(hwnd_, EM_SETPASSWORDCHAR, *mode == 2 ? passwordChar_ : 0, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+    return true;
+  }
+
+  std::uint16_t passwordChar_ = '*';
+  std::int32_t inputMode_ = 0;
 };
 
 }  // namespace

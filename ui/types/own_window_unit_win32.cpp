@@ -1,5 +1,7 @@
 #include "ui/types/own_window_unit_win32.h"
 
+#include "ui/types/reflected_command_win32.h"
+
 bool OwnWindowUnit::createWindow(const UnitContext& c, const wchar_t* className, DWORD style, UINT classStyle) {
   if (!registerUnitClass(className, procedure, classStyle)) return false;
   const UnitRecord& r = c.record;
@@ -19,5 +21,6 @@ LRESULT CALLBACK OwnWindowUnit::procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM
   }
   auto* unit = reinterpret_cast<OwnWindowUnit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (msg == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+  if (reflectCommand(msg, wp, lp)) return 0;  // from a control inside this unit
   return unit ? unit->handle(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
 }

@@ -2,6 +2,7 @@
 // What the two label types share: a text (property 8) drawn in one colour without background.
 #include "ui/gbk_text_win32.h"
 #include "ui/types/own_window_unit_win32.h"
+#include "ui/types/stored_font_win32.h"
 #include "ui/types/unit_types_win32.h"
 
 class TextUnit : public OwnWindowUnit {
@@ -26,7 +27,7 @@ class TextUnit : public OwnWindowUnit {
     GetClientRect(hwnd_, &r);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour_);
-    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ old = SelectObject(dc, fontOrDefault(font_));
     const std::wstring text = wideFromGbk(text_);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK);
     SelectObject(dc, old);
@@ -34,4 +35,5 @@ class TextUnit : public OwnWindowUnit {
 
   std::string text_;
   COLORREF colour_ = 0;
+  OwnedFont font_;  // none: the default GUI font
 };

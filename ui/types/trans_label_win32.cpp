@@ -30,6 +30,7 @@ class TransLabel final : public TextUnit {
     if (!p) return false;
     text_ = p->text;
     colour_ = storedColour(p->textColour, 0);
+    font_ = fontFromProperty(p->font);
     return createWindow(c, L"LanxingTransLabel", 0);
   }
 
@@ -39,6 +40,7 @@ class TransLabel final : public TextUnit {
       drawText(reinterpret_cast<HDC>(wp));  // what lies beneath is already in the caller's picture
       return 0;
     }
+    if (msg == WM_GETFONT) return reinterpret_cast<LRESULT>(fontOrDefault(font_));
     return TextUnit::handle(msg, wp, lp);
   }
   // Off screen: the parent's background, the siblings below this label from the lowest up, then

@@ -70,8 +70,9 @@ class MainWindowBlock : public ::testing::Test {
   void SetUp() override {
     auto windows = readBlock(blockFile());
     ASSERT_TRUE(windows);
-    ASSERT_EQ(windows->size(), 1u);
+    ASSERT_FALSE(windows->empty());
     main = std::move(windows->front());
+    ASSERT_EQ(main.id, 0x52010001u) << "the main window is stored first";
   }
   std::string nameOf(std::uint32_t id) const {
     for (const StoredUnit& u : main.units)

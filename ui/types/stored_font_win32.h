@@ -1,0 +1,19 @@
+#pragma once
+// A font property (a stored LOGFONT) made into a font; none for an empty or unreadable one, which
+// means the default GUI font.
+#include <windows.h>
+
+#include <memory>
+#include <string_view>
+#include <type_traits>
+
+#include "ui/handles_win32.h"
+
+using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+
+OwnedFont fontFromProperty(std::string_view logfont);
+
+// The font to draw with: `font`, or the default GUI font.
+inline HFONT fontOrDefault(const OwnedFont& font) {
+  return font ? font.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
