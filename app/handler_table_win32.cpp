@@ -9,6 +9,7 @@ std::vector<HandlerRoutine> programHandlers() {
   const auto set = [&](Handler h, HandlerRoutine routine) { table[handlerReference(h)] = routine; };
   set(Handler::startMainWindow, main_window_handlers::created);
   set(Handler::mainWindowTrayIcon, main_window_handlers::trayIcon);
+  set(Handler::hotkeyPressed, main_window_handlers::hotkeyPressed);
   set(Handler::quitProgram, main_window_handlers::quit);
   set(Handler::hideMainWindow, main_window_handlers::hide);
   set(Handler::toggleMainOnTop, main_window_handlers::toggleOnTop);

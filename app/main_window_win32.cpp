@@ -6,6 +6,7 @@
 #include "app/single_instance_win32.h"
 #include "app/tray_icon_win32.h"
 #include "assets/windows/main_window_ids.h"
+#include "soundboard/custom_effects/custom_effects_win32.h"
 #include "ui/format/events.h"
 #include "ui/gbk_text_win32.h"
 #include "ui/loader_win32.h"
@@ -31,6 +32,19 @@ void refuseSecondCopy() {
   ExitProcess(0);
 }
 
+// The main window's hidden holders of the custom-effect paths, which the hotkeys read.
+constexpr std::uint32_t kPathHolders[kCustomEffectCount] = {编辑框1, 编辑框2, 编辑框3};
+
+void loadCustomEffectPaths() {
+  for (int n = 1; n <= kCustomEffectCount; ++n)
+    SetProperty(kWindowId, kPathHolders[n - 1], edit_box_property::text,
+                ReadSetting(customEffectSection(n), kCustomEffectKey));
+}
+
+std::string customEffectPath(int n) {
+  return std::get<std::string>(GetProperty(kWindowId, kPathHolders[n - 1], edit_box_property::text));
+}
+
 }  // namespace
 
 std::optional<std::int32_t> created(const EventArgs&) {
@@ -40,6 +54,13 @@ std::optional<std::int32_t> created(const EventArgs&) {
   HWND window = GetWindowHandle(kWindowId);
   const auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
   if (addTrayIcon(window, icon, "澜星助手工具箱")) setComponentShutdown(removeTrayIcon);
+  registerCustomEffectHotkeys(window, GetUnit(kWindowId, 标签1)->hwnd());
+  loadCustomEffectPaths();
+  return std::nullopt;
+}
+
+std::optional<std::int32_t> hotkeyPressed(const EventArgs& e) {
+  onCustomEffectHotkey(e.arg(0), customEffectPath);
   return std::nullopt;
 }
 

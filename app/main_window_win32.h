@@ -1,6 +1,6 @@
 #pragma once
-// Handlers of the main window: start-up work, the tray icon and menu, and the window-level
-// buttons 置顶1, 隐藏1 and 退出1.
+// Handlers of the main window: start-up work, the tray icon and menu, the hotkeys, and the
+// window-level buttons 置顶1, 隐藏1 and 退出1.
 #include <optional>
 
 #include "ui/window_table.h"
@@ -8,6 +8,7 @@
 namespace main_window_handlers {
 std::optional<std::int32_t> created(const EventArgs&);
 std::optional<std::int32_t> trayIcon(const EventArgs&);
+std::optional<std::int32_t> hotkeyPressed(const EventArgs&);
 std::optional<std::int32_t> toggleOnTop(const EventArgs&);
 std::optional<std::int32_t> hide(const EventArgs&);
 std::optional<std::int32_t> show(const EventArgs&);

@@ -4,13 +4,13 @@
 #include <ole2.h>
 
 #include "features/settings_storage_win32.h"
+#include "sound/player/effect_player_win32.h"
 #include "ui/gbk_text_win32.h"
 
 namespace {
 
 ProgramPath path;
 std::vector<double> globalArray;
-StopAllSound stopAllSound = nullptr;
 std::vector<ShutdownStep> components;
 bool ended = false;
 
@@ -41,7 +41,6 @@ bool WriteSetting(std::string_view section, std::optional<std::string_view> key,
 
 std::vector<double>& programArray() { return globalArray; }
 
-void setStopAllSoundWithWaiting(StopAllSound stop) { stopAllSound = stop; }
 void setComponentShutdown(ShutdownStep step) { components.push_back(step); }
 
 void endProgram() {
@@ -49,6 +48,6 @@ void endProgram() {
   ended = true;
   std::vector<double>().swap(globalArray);  // the exit hook
   for (ShutdownStep step : components) step();
-  if (stopAllSound) stopAllSound();
+  TheEffectPlayer().StopAndWait();  // every voice has closed its device before the process goes
   OleUninitialize();
 }

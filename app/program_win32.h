@@ -20,10 +20,6 @@ bool WriteSetting(std::string_view section, std::optional<std::string_view> key,
 // The program's one global array (the recorder window's samples); freed by the exit hook.
 std::vector<double>& programArray();
 
-// What the effect player gives for "stop all sound and wait until every voice has cleaned up".
-using StopAllSound = void (*)();
-void setStopAllSoundWithWaiting(StopAllSound stop);
-
 // What a component (the tray icon, ...) does when the program ends.
 using ShutdownStep = void (*)();
 void setComponentShutdown(ShutdownStep step);

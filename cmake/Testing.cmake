@@ -12,7 +12,7 @@ endif()
 include(GoogleTest)
 
 # lanxing_test(name SOURCES... LIBS ... [PROPERTIES ...]): one test program whose cases CTest lists
-# one by one; PROPERTIES are added to every case (for example RESOURCE_LOCK wine-display).
+# one by one; PROPERTIES are added to every case (an ENVIRONMENT, a RESOURCE_LOCK ...).
 function(lanxing_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -22,6 +22,6 @@ function(lanxing_test name)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
       PROPERTIES FIXTURES_REQUIRED wine LABELS win32 ${T_PROPERTIES})
   else()
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit ${T_PROPERTIES})
   endif()
 endfunction()

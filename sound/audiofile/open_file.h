@@ -1,0 +1,16 @@
+#pragma once
+// Opens a file named by a GBK path for reading in binary ("rb"); null with errno set on failure.
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace audiofile {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using OpenedFile = std::unique_ptr<std::FILE, FileCloser>;
+
+[[nodiscard]] OpenedFile openForReading(const std::string& gbkPath);
+
+}  // namespace audiofile

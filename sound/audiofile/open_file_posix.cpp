@@ -1,0 +1,8 @@
+#include "sound/audiofile/open_file.h"
+
+namespace audiofile {
+
+// Outside Windows paths are taken as bytes, as the file system stores them.
+OpenedFile openForReading(const std::string& gbkPath) { return OpenedFile(std::fopen(gbkPath.c_str(), "rb")); }
+
+}  // namespace audiofile

@@ -1,0 +1,114 @@
+// Effects with words in them, spoken by espeak-ng and dressed with a little sound around them.
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "sound/effects/tools/dsp.h"
+#include "sound/effects/tools/recipes.h"
+#include "sound/effects/tools/score.h"
+#include "sound/effects/tools/voice.h"
+
+namespace {
+// Speech squeezed (by playing it faster) when it is longer than `seconds`.
+std::vector<float> spokenWithin(const RenderContext& c, const SpeechRequest& request, double seconds) {
+  std::vector<float> words = speak(c.tools, request, c.rate);
+  const std::size_t most = std::size_t(seconds * c.rate);
+  if (words.size() > most) words = resample(words, int(words.size()), int(most));
+  return words;
+}
+
+void shout(std::vector<float>& words, float drive) {
+  for (float& x : words) x = softClip(x * drive);
+}
+}  // namespace
+
+Stereo authorSignature(const RenderContext& c) {
+  // A music-box flourish, the signature spoken over a soft chord, and a closing chime.
+  std::vector<Note> notes;
+  addTune(notes, "C6:0.25 E6:0.25 G6:0.25 C7:0.25 G6:0.25 C7:1", 0.0, 0.22, {Instrument::musicBox, 0.8f, 0.0f, 1.0});
+  addTune(notes, "C4+G4+E5:11", 5.0, 0.22, {Instrument::pad, 0.35f, 0.0f, 1.0});
+  addTune(notes, "G6+C7+E7:3", 16.5, 0.22, {Instrument::bell, 0.6f, 0.0f, 1.0});
+  Stereo s = renderScore(c.rate, c.frames, notes, c.seed);
+  const auto words = spokenWithin(c, {u8"澜星助手工具箱，版权所有。", "cmn", 150, 45}, 2.4);
+  mixIn(s, words, 1.15, 2.2f);
+  return finished(std::move(s), {0.4, 0.15}, {0.0, 0.3});
+}
+
+Stereo cantoneseHelp(const RenderContext& c) {
+  Stereo s = c.blank();
+  auto first = spokenWithin(c, {u8"救命呀！救命呀！", "yue", 170, 85}, 2.4);
+  auto second = spokenWithin(c, {u8"有冇人呀？快啲嚟救我呀！", "yue", 190, 95}, 2.6);
+  shout(first, 3.0f);
+  shout(second, 3.0f);
+  mixIn(s, first, 0.1);
+  mixIn(s, second, 2.7);
+  return finished(std::move(s), {0.6, 0.25}, {0.0, 0.0});
+}
+
+Stereo comicHelp(const RenderContext& c) {
+  // Cries for help at silly pitches, with slide whistles and boings between them.
+  Stereo s = c.blank();
+  Rng rng(c.seed);
+  const SpeechRequest lines[] = {{u8"救命啊！", "cmn", 170, 90},  {u8"救命啊——", "cmn+f3", 130, 99},
+                                 {u8"快来人啊！", "cmn", 220, 20}, {u8"救救我吧！", "cmn+m3", 160, 70},
+                                 {u8"救命啊，救命啊！", "cmn", 260, 99}};
+  double t = 0.2;
+  for (int round = 0; t < c.seconds() - 2.5; ++round) {
+    auto words = spokenWithin(c, lines[round % 5], 2.2);
+    shout(words, 2.0f);
+    mixIn(s, words, t, 1.0f, float(rng.between(-0.4, 0.4)));
+    t += double(words.size()) / c.rate + 0.15;
+    // Slide whistle up or a boing down between the cries.
+    const double len = 0.7;
+    std::vector<float> gag(std::size_t(len * c.rate));
+    Oscillator osc(c.rate), wob(c.rate);
+    const bool up = round % 2 == 0;
+    for (std::size_t i = 0; i < gag.size(); ++i) {
+      const double u = double(i) / c.rate / len;
+      const double hz = up ? 500 * std::pow(4.0, u) : 300 * std::pow(0.4, u) * (1 + 0.15 * wob.sine(18));
+      gag[i] = float(osc.sine(hz) * std::min({1.0, u * 20, (1 - u) * 8}) * (up ? 0.5 : 0.7));
+    }
+    mixIn(s, gag, t, 0.8f);
+    t += len + rng.between(0.3, 0.8);
+  }
+  return finished(std::move(s), {0.3, 0.12}, {0.0, 0.0});
+}
+
+Stereo ohNo(const RenderContext& c) {
+  Stereo s = c.blank();
+  mixIn(s, spokenWithin(c, {u8"Oh, no!", "en-us", 110, 30}, c.seconds() - 0.02), 0.01);
+  return s;
+}
+
+Stereo wowNotBad(const RenderContext& c) {
+  Stereo s = c.blank();
+  const auto words = spokenWithin(c, {u8"哇！不错哦！", "cmn+f2", 140, 65}, 2.0);
+  mixIn(s, words, 0.1);
+  std::vector<Note> sparkle;
+  addTune(sparkle, "E6:0.5 G6:0.5 C7:1", 0.0, 0.12, {Instrument::musicBox, 0.5f, 0.3f, 1.0});
+  Stereo chime = renderScore(c.rate, std::size_t(0.6 * c.rate), sparkle, c.seed);
+  mixIn(s, chime, 0.1 + double(words.size()) / c.rate, 0.6f);
+  return s;
+}
+
+Stereo fastForwardTalk(const RenderContext& c) {
+  // A talk played at double speed: high and squeaky, words tumbling over each other.
+  const SpeechRequest talk{u8"各位朋友大家好，欢迎来到我们的直播间。今天天气很好，我们一起来聊一聊最近发生的"
+                           u8"有趣的事情。首先感谢大家的支持，有什么想听的歌，请在公屏上告诉我。",
+                           "cmn", 280, 60};
+  std::vector<float> words = speak(c.tools, talk, c.rate);
+  const std::size_t fit = c.frames - std::size_t(0.1 * c.rate);
+  words = resample(words, int(words.size()), int(std::min(fit, words.size() / 2)));
+  Stereo s = c.blank();
+  mixIn(s, words, 0.05);
+  return s;
+}
+
+Stereo girlYamete(const RenderContext& c) {
+  Stereo s = c.blank();
+  auto first = spokenWithin(c, {u8"雅蠛蝶～", "cmn+f4", 150, 85}, 1.1);
+  auto second = spokenWithin(c, {u8"雅蠛蝶！", "cmn+f4", 190, 99}, 1.0);
+  mixIn(s, first, 0.05, 1.0f, -0.1f);
+  mixIn(s, second, 0.1 + double(first.size()) / c.rate + 0.15, 1.0f, 0.1f);
+  return finished(std::move(s), {0.3, 0.12}, {0.0, 0.0});
+}

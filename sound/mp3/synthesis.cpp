@@ -1,0 +1,122 @@
+#include "sound/mp3/synthesis.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace mp3 {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+constexpr int kWindowHalf[257] = {
+#include "sound/mp3/synthesis_window.inc"
+};
+
+struct Tables {
+  std::array<float, 512> window{};
+  // 1 / (2 cos(π (2k+1) / 2N)) for the DCT stages of size N = 32, 16, 8, 4, 2.
+  std::array<float, 16> dct32{};
+  std::array<float, 8> dct16{};
+  std::array<float, 4> dct8{};
+  std::array<float, 2> dct4{};
+  std::array<float, 1> dct2{};
+};
+
+template <size_t M>
+void fillDctFactors(std::array<float, M>& f) {
+  const double n = 2.0 * M;
+  for (size_t k = 0; k < M; ++k) f[k] = static_cast<float>(1.0 / (2.0 * std::cos(kPi * (2.0 * k + 1) / (2 * n))));
+}
+
+const Tables& tables() {
+  static const Tables t = [] {
+    Tables r;
+    // D[i] for i > 256 mirrors D[512 - i]; the sign flips with each block of 64 on both sides.
+    for (int i = 0; i < 512; ++i) {
+      const int mirror = i <= 256 ? i : 512 - i;
+      const bool flip = i > 256 && ((i / 64) % 2 != (mirror / 64) % 2);
+      const double d = kWindowHalf[mirror] / 65536.0;
+      r.window[static_cast<size_t>(i)] = static_cast<float>(flip ? -d : d);
+    }
+    fillDctFactors(r.dct32);
+    fillDctFactors(r.dct16);
+    fillDctFactors(r.dct8);
+    fillDctFactors(r.dct4);
+    fillDctFactors(r.dct2);
+    return r;
+  }();
+  return t;
+}
+
+template <int N>
+const float* dctFactors(const Tables& t) {
+  if constexpr (N == 32) return t.dct32.data();
+  if constexpr (N == 16) return t.dct16.data();
+  if constexpr (N == 8) return t.dct8.data();
+  if constexpr (N == 4) return t.dct4.data();
+  if constexpr (N == 2) return t.dct2.data();
+}
+
+// X[m] = Σ x[k] cos(π m (2k+1) / 2N), by splitting into the sums and the scaled differences of
+// mirrored inputs (even and odd outputs), recursively.
+template <int N>
+[[gnu::always_inline]] inline void dct2(const Tables& t, const float* x, float* out) {
+  if constexpr (N == 1) {
+    out[0] = x[0];
+  } else {
+    constexpr int H = N / 2;
+    const float* factor = dctFactors<N>(t);
+    float a[H], b[H], evens[H], odds[H];
+    for (int k = 0; k < H; ++k) {
+      a[k] = x[k] + x[N - 1 - k];
+      b[k] = (x[k] - x[N - 1 - k]) * factor[k];
+    }
+    dct2<H>(t, a, evens);
+    dct2<H>(t, b, odds);
+    for (int m = 0; m < H - 1; ++m) {
+      out[2 * m] = evens[m];
+      out[2 * m + 1] = odds[m] + odds[m + 1];
+    }
+    out[N - 2] = evens[H - 1];
+    out[N - 1] = odds[H - 1];
+  }
+}
+
+inline void store(float value, float* out) { *out = value; }
+
+// Rounds to nearest (halves to even) after clipping; one instruction where math errno is off.
+inline void store(float value, int16_t* out) {
+  *out = static_cast<int16_t>(std::lrint(std::min(std::max(value * 32768.0f, -32768.0f), 32767.0f)));
+}
+
+}  // namespace
+
+template <typename Sample>
+void synthesize(SynthesisState& state, const float* subbands, Sample* pcm, int stride) {
+  const Tables& t = tables();
+  state.offset = (state.offset - 64) & 1023;
+  float a[32];
+  dct2<32>(t, subbands, a);
+  // V[i] = Σ S[k] cos((16 + i)(2k+1)π/64), read off the DCT by the cosine's symmetries.
+  float* v = state.v + state.offset;
+  for (int i = 0; i < 16; ++i) v[i] = a[i + 16];
+  v[16] = 0.0f;
+  for (int i = 17; i < 48; ++i) v[i] = -a[48 - i];
+  for (int i = 48; i < 64; ++i) v[i] = -a[i - 48];
+
+  float sum[32] = {};
+  for (int i = 0; i < 8; ++i) {
+    const float* u0 = state.v + ((state.offset + 128 * i) & 1023);
+    const float* u1 = state.v + ((state.offset + 128 * i + 96) & 1023);
+    const float* d = t.window.data() + 64 * i;
+    for (int j = 0; j < 32; ++j) sum[j] += u0[j] * d[j] + u1[j] * d[32 + j];
+  }
+  for (int j = 0; j < 32; ++j) store(sum[j], pcm + j * stride);
+}
+
+template void synthesize<float>(SynthesisState&, const float*, float*, int);
+template void synthesize<int16_t>(SynthesisState&, const float*, int16_t*, int);
+
+}  // namespace mp3
