@@ -61,6 +61,15 @@ class Windows(ProgramTest):
             for title in ("澜星　记事本", "澜星录音软件"):
                 self.assertEqual(len([l for l in inspect("list").splitlines() if l.endswith(" " + title)]), 1)
 
+    def test_quitting_from_the_main_window_closes_every_window(self):
+        with running() as program:
+            main = wait_window(MAIN_TITLE)
+            for opener in OPENERS:
+                self.open(main, opener)
+            main.click(105 + 15, 291 + 7)  # 退出1
+            # The program ends only once no window of it is left: the owned four went with the main one.
+            self.assertEqual(program.wait_exit(), 0)
+
     def test_screenshots_of_all_five_windows(self):
         xdotool("mousemove", "--sync", 1000, 700)  # off every window, so nothing shows a hover look
         with running():
