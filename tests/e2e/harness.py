@@ -56,9 +56,10 @@ class Window:
         """(x, y, width, height, client_x, client_y, client_width, client_height) on screen."""
         return tuple(int(v) for v in inspect("rect", self.title).split())
 
-    def children(self):
+    def children(self, nested=False):
+        """The window's controls (with `nested`, also those inside other controls)."""
         rows = []
-        for line in inspect("children", self.title).splitlines():
+        for line in inspect("descendants" if nested else "children", self.title).splitlines():
             ident, cls, visible, rect, *text = line.split(" ", 4)
             rows.append({"id": int(ident), "class": cls, "visible": visible == "1",
                          "rect": tuple(int(v) for v in rect.split(",")), "text": text[0] if text else ""})
@@ -78,6 +79,14 @@ class Window:
         """Clicks at client coordinates (x, y)."""
         r = self.rect()
         xdotool("mousemove", "--sync", r[4] + x, r[5] + y)
+        xdotool("click", button)
+
+    def click_control(self, text, button=1):
+        """Clicks the middle of the visible control showing `text`."""
+        found = [c for c in self.children(nested=True) if c["visible"] and c["text"] == text]
+        assert len(found) == 1, f"{len(found)} visible controls show {text!r}"
+        left, top, right, bottom = found[0]["rect"]
+        xdotool("mousemove", "--sync", (left + right) // 2, (top + bottom) // 2)
         xdotool("click", button)
 
     def hover(self, x, y):

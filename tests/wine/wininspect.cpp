@@ -3,6 +3,7 @@
 //   gone TITLE MS           succeeds once no visible window has that title
 //   list                    top-level windows: handle class visible rect text
 //   children TITLE          child windows: id class visible screen-rect text
+//   descendants TITLE       the same for children's children too
 //   rect TITLE              window rectangle; client origin on screen and client size
 //   exstyle TITLE           extended style in hex
 //   press TITLE ID          posts a click to the child control ID
@@ -118,6 +119,12 @@ int wmain(int argc, wchar_t** argv) {
   if (!w) return fail(L"no such window");
   if (cmd == L"children") {
     for (HWND c = GetWindow(w, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) out(describe(c, true));
+    return 0;
+  }
+  if (cmd == L"descendants") {
+    std::vector<HWND> all;
+    EnumChildWindows(w, collect, reinterpret_cast<LPARAM>(&all));
+    for (HWND c : all) out(describe(c, true));
     return 0;
   }
   if (cmd == L"rect") {
