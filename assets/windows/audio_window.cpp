@@ -5,7 +5,7 @@
 
 #include "assets/windows/audio_window_ids.h"
 #include "assets/windows/unit_properties.h"
-#include "assets/windows/window_spec.h"
+#include "assets/windows/window_description.h"
 #include "ui/format/control_properties.h"
 
 namespace {
@@ -82,7 +82,7 @@ std::vector<std::uint32_t> tabChildren() {
   return children;
 }
 
-void addPageButtons(std::vector<UnitSpec>& units) {
+void addPageButtons(std::vector<UnitDescription>& units) {
   constexpr std::int32_t kColumns[] = {1, 79, 156, 233};
   for (int p = 0; p < kPageCount; ++p)
     for (int n = 1; n <= kButtonsPerPage; ++n) {
@@ -95,21 +95,21 @@ void addPageButtons(std::vector<UnitSpec>& units) {
 
 }  // namespace
 
-WindowSpec audioWindowSpec(const PictureFolder& pictures) {
+WindowDescription audioWindowDescription(const PictureFolder& pictures) {
   const auto customEffect = [](Unit id, std::string_view name, Rect rect, Handler play, Handler choose) {
-    return UnitSpec{id, name, tw::Button, 外形框2, rect, flags::visibleTabStop, kHandCursor,
+    return UnitDescription{id, name, tw::Button, 外形框2, rect, flags::visibleTabStop, kHandCursor,
                     {on(event::click, play), on(event::rightUp, choose)}, pushButton(name)};
   };
   const auto pageSelector = [](Unit id, std::string_view name, Rect rect, int page, Handler show) {
-    return UnitSpec{id, name, tw::Button, 外形框1, rect, flags::visibleTabStop, kHandCursor, {on(event::click, show)},
+    return UnitDescription{id, name, tw::Button, 外形框1, rect, flags::visibleTabStop, kHandCursor, {on(event::click, show)},
                     defaultPushButton(kPageNames[page])};
   };
   constexpr std::uint32_t white = 0x00FFFFFF, green = 0x0000FF00, black = 0;
   const std::string mp3Dialog = fileDialog(file_dialog::open, "*.mp3|*.mp3");
   const std::string greenFrame = shapeFrame(black, 3, green);
 
-  WindowSpec spec{kWindowId, 0x19010041, {}, {}};
-  std::vector<UnitSpec>& u = spec.units;
+  WindowDescription description{kWindowId, 0x19010041, {}, {}};
+  std::vector<UnitDescription>& u = description.units;
   u.push_back({窗口, "", tw::window, 0, {50, 50, 300, 320}, flags::visible, 0,
                {on(event::created, Handler::startAudioWindow)}, windowProperties()});
   u.push_back({编辑框3, "编辑框3", tw::EditBox, 0, {75, 358, 30, 30}, flags::visibleTabStop});
@@ -160,5 +160,5 @@ WindowSpec audioWindowSpec(const PictureFolder& pictures) {
   u.push_back({外形框1, "外形框1", tw::ShapeBox, 0, {0, 3, 294, 45}, flags::visible, 0, {}, greenFrame});
   u.push_back({音量底图1, "音量底图1", tw::PicBtn, 0, {40, 275, 97, 12}, flags::visible, 0, {},
                pictureButton(pictures(u8"volume-bar.jpg"))});
-  return spec;
+  return description;
 }

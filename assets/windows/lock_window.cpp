@@ -2,7 +2,7 @@
 // view when it covers the screen (按钮3, 透明标签3); its own cursor.
 #include "assets/windows/lock_window_ids.h"
 #include "assets/windows/unit_properties.h"
-#include "assets/windows/window_spec.h"
+#include "assets/windows/window_description.h"
 #include "ui/format/control_properties.h"
 
 namespace {
@@ -29,18 +29,18 @@ std::string songtiFont() {
   return f.write();
 }
 
-UnitSpec button(Unit id, std::string_view name, Rect rect, std::uint32_t flags, std::string_view caption, Handler click) {
+UnitDescription button(Unit id, std::string_view name, Rect rect, std::uint32_t flags, std::string_view caption, Handler click) {
   return {id, name, tw::Button, 0, rect, flags, kHandCursor, {on(event::click, click)}, pushButton(caption)};
 }
 
 }  // namespace
 
-WindowSpec lockWindowSpec(const PictureFolder& pictures) {
-  UnitSpec window{窗口, "", tw::window, 0, {50, 50, 270, 102}, flags::visible, 0,
+WindowDescription lockWindowDescription(const PictureFolder& pictures) {
+  UnitDescription window{窗口, "", tw::window, 0, {50, 50, 270, 102}, flags::visible, 0,
                   {on(event::created, Handler::startLockWindow), on(event::mayClose, Handler::refuseClosingLockWindow)},
                   windowProperties()};
   window.cursorImage = pictures(u8"lock-cursor.cur");
-  return WindowSpec{
+  return WindowDescription{
       kWindowId,
       0x1901019D,
       {

@@ -1,7 +1,7 @@
 // The main window: the launcher at the top right of the screen, with its tray menu.
 #include "assets/windows/main_window_ids.h"
 #include "assets/windows/unit_properties.h"
-#include "assets/windows/window_spec.h"
+#include "assets/windows/window_description.h"
 #include "ui/format/property_data.h"
 
 namespace {
@@ -44,18 +44,18 @@ std::string whiteLabel(std::string_view text) { return transLabel(text, 0x00FFFF
 
 }  // namespace
 
-WindowSpec mainWindowSpec(const PictureFolder& pictures) {
+WindowDescription mainWindowDescription(const PictureFolder& pictures) {
   const auto button = [&](Unit id, std::string_view name, std::u8string_view pictureStem, Unit parent, Rect rect,
                           Handler click) {
-    return UnitSpec{id, name, tw::PicBtn, parent, rect, flags::visible, kHandCursor, {on(event::click, click)},
+    return UnitDescription{id, name, tw::PicBtn, parent, rect, flags::visible, kHandCursor, {on(event::click, click)},
                     pictureButton(pictures, pictureStem)};
   };
   const auto link = [&](Unit id, std::string_view name, Unit parent, std::string_view text, Handler leftUp) {
-    return UnitSpec{id,           name, tw::TransLabel, parent, {5, 1, 50, 20}, flags::visible, kHandCursor,
+    return UnitDescription{id,           name, tw::TransLabel, parent, {5, 1, 50, 20}, flags::visible, kHandCursor,
                     {on(event::leftUp, leftUp)}, whiteLabel(text)};
   };
   const Rect small{1, 1, 30, 15}, big{1, 1, 130, 30};
-  return WindowSpec{
+  return WindowDescription{
       kWindowId,
       0x19010001,
       {

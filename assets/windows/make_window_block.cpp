@@ -4,7 +4,7 @@
 #include <exception>
 #include <fstream>
 
-#include "assets/windows/window_spec.h"
+#include "assets/windows/window_description.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {
@@ -14,9 +14,9 @@ int main(int argc, char** argv) {
   try {
     const PictureFolder pictures(argv[1]);
     const std::string block =
-        writeBlock({toWindowEntry(mainWindowSpec(pictures)), toWindowEntry(audioWindowSpec(pictures)),
-                    toWindowEntry(recorderWindowSpec(pictures)), toWindowEntry(notepadWindowSpec()),
-                    toWindowEntry(lockWindowSpec(pictures))});
+        writeBlock({toWindowEntry(mainWindowDescription(pictures)), toWindowEntry(audioWindowDescription(pictures)),
+                    toWindowEntry(recorderWindowDescription(pictures)), toWindowEntry(notepadWindowDescription()),
+                    toWindowEntry(lockWindowDescription(pictures))});
     std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
     out.write(block.data(), static_cast<std::streamsize>(block.size()));
     if (!out) throw std::runtime_error(std::string("cannot write ") + argv[2]);

@@ -2,7 +2,7 @@
 // "菜单" holds "置顶".
 #include "assets/windows/notepad_window_ids.h"
 #include "assets/windows/unit_properties.h"
-#include "assets/windows/window_spec.h"
+#include "assets/windows/window_description.h"
 
 namespace {
 
@@ -25,8 +25,8 @@ std::string textPad() {
 
 }  // namespace
 
-WindowSpec notepadWindowSpec() {
-  return WindowSpec{
+WindowDescription notepadWindowDescription() {
+  return WindowDescription{
       kWindowId,
       0x19010188,
       {

@@ -2,7 +2,7 @@
 // and the non-visual recording units, timers and save dialog outside the window.
 #include "assets/windows/recorder_window_ids.h"
 #include "assets/windows/unit_properties.h"
-#include "assets/windows/window_spec.h"
+#include "assets/windows/window_description.h"
 #include "ui/format/control_properties.h"
 
 namespace {
@@ -26,23 +26,23 @@ std::string choiceList(std::vector<std::string> items, std::vector<std::uint32_t
   return p.write();
 }
 
-UnitSpec button(Unit id, std::string_view name, Rect rect, std::string_view caption, Handler click) {
+UnitDescription button(Unit id, std::string_view name, Rect rect, std::string_view caption, Handler click) {
   return {id, name, tw::Button, 0, rect, flags::visibleTabStop, 0, {on(event::click, click)}, pushButton(caption)};
 }
 
-UnitSpec choice(Unit id, std::string_view name, Rect rect, std::string properties) {
+UnitDescription choice(Unit id, std::string_view name, Rect rect, std::string properties) {
   return {id, name, tw::ComboBox, 0, rect, flags::visibleTabStop, 0, {on(event::itemChosen, Handler::recordFormatChosen)},
           std::move(properties)};
 }
 
-UnitSpec timer(Unit id, std::string_view name, Rect rect, Handler tick) {
+UnitDescription timer(Unit id, std::string_view name, Rect rect, Handler tick) {
   return {id, name, tw::Timer, 0, rect, flags::nonVisual, 0, {on(event::tick, tick)}};
 }
 
 }  // namespace
 
-WindowSpec recorderWindowSpec(const PictureFolder& pictures) {
-  return WindowSpec{
+WindowDescription recorderWindowDescription(const PictureFolder& pictures) {
+  return WindowDescription{
       kWindowId,
       0x19010137,
       {

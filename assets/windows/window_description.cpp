@@ -1,4 +1,4 @@
-#include "assets/windows/window_spec.h"
+#include "assets/windows/window_description.h"
 
 #include <fstream>
 #include <iterator>
@@ -16,7 +16,7 @@ std::string PictureFolder::operator()(std::u8string_view file) const {
 namespace {
 
 // A cursor file of the unit's own follows the marker 0xFFFFFFFF.
-std::string cursorField(const UnitSpec& u) {
+std::string cursorField(const UnitDescription& u) {
   if (u.cursor == 0 && u.cursorImage.empty()) return {};
   RecordWriter w;
   w.u32(u.cursorImage.empty() ? u.cursor : 0xFFFFFFFF);
@@ -26,9 +26,9 @@ std::string cursorField(const UnitSpec& u) {
 
 }  // namespace
 
-WindowEntry toWindowEntry(const WindowSpec& spec) {
-  WindowEntry entry{spec.id, spec.classId, {}, {}, {}};
-  for (const UnitSpec& u : spec.units) {
+WindowEntry toWindowEntry(const WindowDescription& description) {
+  WindowEntry entry{description.id, description.classId, {}, {}, {}};
+  for (const UnitDescription& u : description.units) {
     UnitRecord r;
     r.typeWord = u.type;
     r.name = std::string(u.name);
@@ -39,7 +39,7 @@ WindowEntry toWindowEntry(const WindowSpec& spec) {
     r.parentId = u.parent;
     r.children = u.children;
     if (r.children.empty())
-      for (const UnitSpec& c : spec.units)
+      for (const UnitDescription& c : description.units)
         if (c.parent == u.id) r.children.push_back(c.id);
     r.cursor = cursorField(u);
     r.flags = u.flags;
@@ -47,7 +47,7 @@ WindowEntry toWindowEntry(const WindowSpec& spec) {
     r.propertyData = u.properties;
     entry.units.push_back({u.id, writeUnitRecord(r)});
   }
-  for (const MenuItemSpec& m : spec.menu) {
+  for (const MenuItemDescription& m : description.menu) {
     MenuItemRecord r;
     r.level = m.level;
     r.menuFlags = m.menuFlags;

@@ -26,7 +26,7 @@ inline constexpr std::uint32_t nonVisual = 0;
 
 inline constexpr std::uint32_t kHandCursor = 32649;
 
-struct UnitSpec {
+struct UnitDescription {
   std::uint32_t id = 0;
   std::string_view name;
   std::uint32_t type = 0;
@@ -40,7 +40,7 @@ struct UnitSpec {
   std::vector<std::uint32_t> children;  // as stored; empty: the units whose parent this is
 };
 
-struct MenuItemSpec {
+struct MenuItemDescription {
   std::uint32_t id = 0;
   std::uint32_t level = 0;
   std::uint32_t menuFlags = 0;
@@ -48,10 +48,10 @@ struct MenuItemSpec {
   std::uint32_t handler = kNoHandler;
 };
 
-struct WindowSpec {
+struct WindowDescription {
   std::uint32_t id = 0, classId = 0;
-  std::vector<UnitSpec> units;  // the window's own unit first
-  std::vector<MenuItemSpec> menu;
+  std::vector<UnitDescription> units;  // the window's own unit first
+  std::vector<MenuItemDescription> menu;
 };
 
 inline EventBinding on(std::int32_t event, Handler h) { return {event, handlerReference(h)}; }
@@ -67,11 +67,11 @@ class PictureFolder {
   std::filesystem::path folder_;
 };
 
-WindowEntry toWindowEntry(const WindowSpec& spec);
+WindowEntry toWindowEntry(const WindowDescription& description);
 
 // The descriptions of the program's windows, in stored order.
-WindowSpec mainWindowSpec(const PictureFolder& pictures);
-WindowSpec audioWindowSpec(const PictureFolder& pictures);
-WindowSpec recorderWindowSpec(const PictureFolder& pictures);
-WindowSpec notepadWindowSpec();
-WindowSpec lockWindowSpec(const PictureFolder& pictures);
+WindowDescription mainWindowDescription(const PictureFolder& pictures);
+WindowDescription audioWindowDescription(const PictureFolder& pictures);
+WindowDescription recorderWindowDescription(const PictureFolder& pictures);
+WindowDescription notepadWindowDescription();
+WindowDescription lockWindowDescription(const PictureFolder& pictures);
