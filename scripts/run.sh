@@ -26,9 +26,9 @@ export DISPLAY=":$(tr -d '\n' <"$run/display")"
 wine "$exe_name" </dev/null >/dev/null 2>&1 &
 program=$!
 trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
-wine "$root/build/win32/wine/wininspect.exe" wait "澜星助手工具箱v1.6" 30000 >/dev/null
+wine "$root/build/win32/wine/winprobe.exe" wait "澜星助手工具箱v1.6" 30000 >/dev/null
 sleep 1   # let the window finish painting before the picture is taken
 import -window root "$run/screenshot.png"
 echo "no display: the program ran on a virtual display; its screenshot is $run/screenshot.png"
-wine "$root/build/win32/wine/wininspect.exe" close "澜星助手工具箱v1.6" >/dev/null || true
+wine "$root/build/win32/wine/winprobe.exe" close "澜星助手工具箱v1.6" >/dev/null || true
 wait $program || true

@@ -33,7 +33,7 @@ def wine(*args, env=None, timeout=60, check=True):
 
 
 def inspect(*args, check=True, timeout=60):
-    return wine(WINE_DIR / "wininspect.exe", *args, check=check, timeout=timeout)
+    return wine(WINE_DIR / "winprobe.exe", *args, check=check, timeout=timeout)
 
 
 def poll(condition, timeout=10.0, what="condition"):

@@ -6,9 +6,9 @@ import tempfile
 import unittest
 from pathlib import Path
 
-from harness import MAIN_TITLE, ProgramTest, inspect, poll, running, wait_gone, wait_window
+from harness import ProgramTest, inspect, poll, running, wait_gone, wait_window
 from test_hotkeys import make_jingle, press_in_wine, samples_of, stable_size, wine_path, without_gaps
-from test_soundboard import AUDIO_TITLE, growing
+from test_soundboard import AUDIO_TITLE, growing, open_audio_window
 
 DIALOG_TITLE = "打开"
 FILE_NAME_BOX, OK_BUTTON = 1148, 1
@@ -18,10 +18,6 @@ class CustomEffects(ProgramTest):
     def setUp(self):
         self.folder = Path(tempfile.mkdtemp(prefix="lanxing-custom-"))
         self.addCleanup(shutil.rmtree, self.folder, True)
-
-    def open_audio_window(self):
-        wait_window(MAIN_TITLE).click(67, 25)  # 音频助手1
-        return wait_window(AUDIO_TITLE)
 
     def pick(self, audio, button, path):
         audio.click_control(button, button=3)
@@ -34,7 +30,7 @@ class CustomEffects(ProgramTest):
         mp3, expected = make_jingle(self.folder, "开场 音乐.mp3", 2)
         want = without_gaps(expected)
         with running(self.folder) as program:
-            audio = self.open_audio_window()
+            audio = open_audio_window()
             self.pick(audio, "自定义音效2", mp3)
             poll(lambda: program.settings_file.exists(), what="配置.ini written")
             self.assertEqual(program.settings_file.read_bytes(),
@@ -50,7 +46,7 @@ class CustomEffects(ProgramTest):
         mp3, _ = make_jingle(self.folder, "long.mp3", 20)
         with running(self.folder) as program:
             program.settings_file.write_bytes(f"[自定义音效1]\r\n路径={wine_path(mp3)}\r\n".encode("gbk"))
-            audio = self.open_audio_window()
+            audio = open_audio_window()
             audio.click_control("自定义音效1")
             poll(lambda: program.played_streams() and growing(program, 0), timeout=30, what="the file playing")
             audio.click_control("自定义音效1")
@@ -64,7 +60,7 @@ class CustomEffects(ProgramTest):
 
     def test_an_unset_button_shows_its_hint(self):
         with running(self.folder):
-            audio = self.open_audio_window()
+            audio = open_audio_window()
             audio.click_control("自定义音效3")
             box = wait_window("提示：")
             self.assertIn("请右击选择mp3文件路径！", [c["text"] for c in box.children()])

@@ -51,12 +51,18 @@ def holds(program, stream, data):
     return len(streams) > stream and data in streams[stream]
 
 
-class Soundboard(ProgramTest):
-    def open_audio_window(self):
-        main = wait_window(MAIN_TITLE)
-        main.click(67, 25)  # 音频助手1
-        return wait_window(AUDIO_TITLE)
+def open_audio_window():
+    wait_window(MAIN_TITLE).click(67, 25)  # 音频助手1
+    return wait_window(AUDIO_TITLE)
 
+
+def start_loop(audio, program, caption):
+    """Clicks a drum button and waits until its loop is being played, as the first output stream."""
+    audio.click_control(caption)
+    poll(lambda: program.played_streams() and growing(program, 0), timeout=30, what=f"{caption} playing")
+
+
+class Soundboard(ProgramTest):
     def click_page_button(self, audio, selector, caption):
         audio.click_control(selector)
         poll(lambda: any(c["visible"] and c["text"] == caption for c in audio.children(nested=True)),
@@ -65,16 +71,15 @@ class Soundboard(ProgramTest):
 
     def test_applause_plays_exactly_its_effect(self):
         with running() as program:
-            audio = self.open_audio_window()
+            audio = open_audio_window()
             self.click_page_button(audio, "主持必备", "持续掌声")
             poll(lambda: holds(program, 0, effect_data(7)), timeout=60, what="FX-07 on the sound card")
             self.assertEqual(len(program.played_streams()), 1)
 
     def test_another_effect_stops_a_drum_loop_and_only_it_plays(self):
         with running() as program:
-            audio = self.open_audio_window()
-            audio.click_control("鼓点1")
-            poll(lambda: growing(program, 0), timeout=30, what="the loop playing")
+            audio = open_audio_window()
+            start_loop(audio, program, "鼓点1")
             self.click_page_button(audio, "人物配音", "说话快进")
             poll(lambda: holds(program, 1, effect_data(58)), timeout=60, what="FX-58 on the sound card")
             stopped(program, 0)
@@ -83,9 +88,8 @@ class Soundboard(ProgramTest):
 
     def test_a_drum_button_twice_restarts_one_loop(self):
         with running() as program:
-            audio = self.open_audio_window()
-            audio.click_control("鼓点1")
-            poll(lambda: growing(program, 0), timeout=30, what="the loop playing")
+            audio = open_audio_window()
+            start_loop(audio, program, "鼓点1")
             audio.click_control("鼓点1")
             poll(lambda: len(program.played_streams()) == 2, timeout=30, what="the restarted loop")
             stopped(program, 0)
@@ -94,9 +98,8 @@ class Soundboard(ProgramTest):
 
     def test_stop_button_silences_a_loop_and_an_empty_button_changes_nothing(self):
         with running() as program:
-            audio = self.open_audio_window()
-            audio.click_control("鼓点2")
-            poll(lambda: growing(program, 0), timeout=30, what="the loop playing")
+            audio = open_audio_window()
+            start_loop(audio, program, "鼓点2")
             empty = sorted((c for c in audio.children(nested=True) if c["visible"] and c["text"] == "未添加"),
                            key=lambda c: (c["rect"][1], c["rect"][0]))[0]  # 常用鼓点11, first of the nine
             audio.click(empty["rect"][0] - audio.rect()[4] + 5, empty["rect"][1] - audio.rect()[5] + 5)
@@ -108,7 +111,7 @@ class Soundboard(ProgramTest):
 
     def test_page_selectors_show_their_pages(self):
         with running():
-            audio = self.open_audio_window()
+            audio = open_audio_window()
             for selector, caption in (("主持必备", "持续掌声"), ("日常音效", "汽车发动"), ("常用鼓点", "鼓点1")):
                 audio.click_control(selector)
                 poll(lambda: [c["text"] for c in audio.children(nested=True)
@@ -121,7 +124,7 @@ class Soundboard(ProgramTest):
         # HWND_NOTOPMOST succeeds and changes nothing; Windows clears it), so after the second click
         # only the check box can be seen returning to its first state here.
         with running():
-            audio = self.open_audio_window()
+            audio = open_audio_window()
             self.assertEqual((audio.exstyle() & TOPMOST, audio.checked(CHECK_BOX_ID)), (0, False))
             audio.click_control("置顶")
             poll(lambda: (audio.exstyle() & TOPMOST, audio.checked(CHECK_BOX_ID)) == (TOPMOST, True),
@@ -131,9 +134,8 @@ class Soundboard(ProgramTest):
 
     def test_exit_during_a_loop_silences_and_closes_only_the_audio_window(self):
         with running() as program:
-            audio = self.open_audio_window()
-            audio.click_control("鼓点3")
-            poll(lambda: growing(program, 0), timeout=30, what="the loop playing")
+            audio = open_audio_window()
+            start_loop(audio, program, "鼓点3")
             audio.click_control("退出")
             wait_gone(AUDIO_TITLE)
             stopped(program, 0)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Renders the 64 built-in effects again, as WAV files, and draws a spectrogram of each for a person
 # to look at, plus one contact sheet of them all:
-#   scripts/effect-spectrograms.sh [output folder, default build/host/effect-spectrograms]
+#   scripts/draw-effects.sh [output folder, default build/host/effect-spectrograms]
 # The host tree must be configured (scripts/build.sh does it).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
