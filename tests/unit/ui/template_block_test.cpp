@@ -125,4 +125,13 @@ TEST(UnitRecordLayout, RecordsThatDoNotReadWholeAreRefused) {
   EXPECT_FALSE(readMenuItemRecord(menuTail));
 }
 
+TEST(BlockLayout, ReservedSlotsReadAsAnythingAndAreWrittenAsZeros) {
+  const std::string canonical = writeBlock({smallWindow()});
+  std::string stored = canonical;
+  stored[8] = '\x13';   // the window's slot in the header
+  stored[12] = '\x40';  // the slot that opens its window entry
+  EXPECT_EQ(readBlock(stored), std::vector<WindowEntry>{smallWindow()});
+  EXPECT_EQ(writeBlock(*readBlock(stored)), canonical);
+}
+
 }  // namespace
