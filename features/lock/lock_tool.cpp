@@ -10,8 +10,8 @@ Step LockTool::confirm(std::string_view first, std::string_view second) {
   if (first != second) return {Step::Action::showMessage, kMismatchText};
   // Locking with a password the file does not hold would open to whatever the file gives back
   // (an empty entry, when it cannot be written), so the password is read back before locking.
-  const bool written = store_.write(first);
-  if (!written || store_.read() != first) return {Step::Action::showMessage, kNotStoredText};
+  if (!store_.write(first)) return {Step::Action::showMessage, kNotStoredText};
+  if (store_.read() != first) return {Step::Action::showMessage, kNotKeptText};
   state_ = State::locked;
   return {Step::Action::becomeLocked};
 }
