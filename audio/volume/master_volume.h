@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "audio/volume/mixer_lines.h"
+
 namespace volume {
 
 // The default render endpoint's master volume (Core Audio).
@@ -26,11 +28,6 @@ class MixerVolume {
   virtual bool Close(int which) = 0;
 };
 
-// SysVolume's line kinds: the speakers destination, its wave-output source, and the inputs.
-inline constexpr int kSpeakersLine = 4;
-inline constexpr int kWaveOutputSource = 4104;
-inline constexpr int kLineInSource = 4098, kMicrophoneSource = 4099, kSynthesizerSource = 4100,
-                     kCompactDiscSource = 4101, kTelephoneSource = 4102, kAnalogSource = 4106;
 // SysVolume.Close's argument for both controls (any value other than 0 and 1).
 inline constexpr int kCloseBoth = 2;
 
