@@ -3,6 +3,7 @@
 // device-independent bitmaps hold it (0x00RRGGBB), addressed in the system's colour order
 // 0x00BBGGRR, so scheme colours are written as the system names them. Every drawing call clips to
 // the bitmap.
+#include <cassert>
 #include <cstdint>
 #include <span>
 
@@ -39,12 +40,15 @@ inline constexpr Gradient vertical(Colour top, Colour bottom) { return {top, top
 class Canvas {
  public:
   // `pixels` holds width × height pixels, top row first.
-  Canvas(std::span<std::uint32_t> pixels, int width, int height) : pixels_(pixels), width_(width), height_(height) {}
+  Canvas(std::span<std::uint32_t> pixels, int width, int height) : pixels_(pixels), width_(width), height_(height) {
+    assert(width >= 0 && height >= 0 && pixels.size() >= static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  }
 
   int width() const { return width_; }
   int height() const { return height_; }
   Rect bounds() const { return {0, 0, width_, height_}; }
 
+  // (x, y) must lie in the bitmap.
   Colour at(int x, int y) const;
   void set(int x, int y, Colour colour);
   void fill(const Rect& r, Colour colour);
