@@ -63,7 +63,7 @@ TEST(ComboBoxFrame, DropButtonAtTheRightWithADownArrow) {
   const Rect button = paintComboBoxFrame(b.canvas, 2, 0, kSystem, 13);
   EXPECT_EQ(button, (Rect{25, 2, 38, 12}));
   EXPECT_EQ(b.canvas.at(0, 0), 0x7FB9A4u);
-  EXPECT_EQ(b.canvas.at(10, 5), kInside) << "the edit part is the control's own";
+  EXPECT_EQ(b.canvas.at(10, 5), kInside) << "the edit field is the control's own";
   EXPECT_EQ(b.canvas.at(25, 5), 0x7FB9A4u) << "the button's outline";
   // Inside the outline (26..36, 3..10): a 4-row arrow in the button border colour, centred.
   const std::vector<std::string> expected = {
