@@ -4,17 +4,17 @@
 #include <atomic>
 #include <chrono>
 
-#include "sound/player/wave_output.h"
+#include "sound/device/wave_device.h"
 
-class FirstWriteClock final : public WaveOutput {
+class FirstWriteClock final : public WaveOutDevice {
  public:
   using Clock = std::chrono::steady_clock;
 
-  explicit FirstWriteClock(WaveOutput& device) : device_(device) {}
+  explicit FirstWriteClock(WaveOutDevice& device) : device_(device) {}
 
-  std::unique_ptr<WaveStream> open(Bytes format, WaveCompletion& completion) override {
+  std::unique_ptr<WaveOutStream> open(Bytes format, std::size_t slots, WaveDone& done) override {
     const Clock::time_point start = Clock::now();
-    std::unique_ptr<WaveStream> inner = device_.open(format, completion);
+    std::unique_ptr<WaveOutStream> inner = device_.open(format, slots, done);
     lastOpen_ = Clock::now() - start;
     if (!inner) return nullptr;
     return std::make_unique<Stream>(std::move(inner), *this);
@@ -31,23 +31,24 @@ class FirstWriteClock final : public WaveOutput {
   }
 
  private:
-  class Stream final : public WaveStream {
+  class Stream final : public WaveOutStream {
    public:
-    Stream(std::unique_ptr<WaveStream> inner, FirstWriteClock& clock) : inner_(std::move(inner)), clock_(clock) {}
-    bool write(WaveBuffer& buffer) override {
+    Stream(std::unique_ptr<WaveOutStream> inner, FirstWriteClock& clock) : inner_(std::move(inner)), clock_(clock) {}
+    bool write(std::size_t slot, Bytes pcm) override {
       Clock::rep none = 0;
       clock_.firstWrite_.compare_exchange_strong(none, Clock::now().time_since_epoch().count());
-      return inner_->write(buffer);
+      return inner_->write(slot, pcm);
     }
-    void unprepare(WaveBuffer& buffer) override { inner_->unprepare(buffer); }
-    void pauseAndReset() override { inner_->pauseAndReset(); }
+    bool pause() override { return inner_->pause(); }
+    bool resume() override { return inner_->resume(); }
+    bool reset() override { return inner_->reset(); }
 
    private:
-    std::unique_ptr<WaveStream> inner_;
+    std::unique_ptr<WaveOutStream> inner_;
     FirstWriteClock& clock_;
   };
 
-  WaveOutput& device_;
+  WaveOutDevice& device_;
   std::atomic<Clock::rep> firstWrite_{0};
   Clock::duration lastOpen_{};  // opens happen on the thread that calls Play
 };

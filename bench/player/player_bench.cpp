@@ -20,7 +20,7 @@ double median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
-void playToFirstBuffer(const char* name, std::size_t dataBytes, WaveOutput& device, MidiOutput& midi, int runs) {
+void playToFirstBuffer(const char* name, std::size_t dataBytes, WaveOutDevice& device, MidiOutput& midi, int runs) {
   FirstWriteClock clock(device);
   EffectPlayer player(clock, midi);
   const test_images::ByteVector data = test_images::samples(dataBytes);
@@ -48,7 +48,7 @@ void playToFirstBuffer(const char* name, std::size_t dataBytes, WaveOutput& devi
               name, dataBytes, p, median(open), m, p / m, runs);
 }
 
-void stopTenVoices(WaveOutput& device, MidiOutput& midi, const std::function<void(bool)>& hold, int runs) {
+void stopTenVoices(WaveOutDevice& device, MidiOutput& midi, const std::function<void(bool)>& hold, int runs) {
   EffectPlayer player(device, midi);
   const test_images::ByteVector image = test_images::pcmWave(test_images::samples(700'000));  // FX-07's size
   std::vector<double> stop, stopAndWait;
@@ -74,7 +74,7 @@ void stopTenVoices(WaveOutput& device, MidiOutput& midi, const std::function<voi
 
 }  // namespace
 
-void RunPlayerBench(WaveOutput& device, MidiOutput& midi, const std::function<void(bool)>& holdCompletions) {
+void RunPlayerBench(WaveOutDevice& device, MidiOutput& midi, const std::function<void(bool)>& holdCompletions) {
   playToFirstBuffer("FX-46", 7'484, device, midi, 51);
   playToFirstBuffer("FX-20", 2'940'000, device, midi, 21);
   stopTenVoices(device, midi, holdCompletions, 21);

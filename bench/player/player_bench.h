@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "sound/player/midi_output.h"
-#include "sound/player/wave_output.h"
+#include "sound/device/wave_device.h"
 
 // `holdCompletions` (may be empty) keeps a device that completes at once from spinning the voices of
 // the Stop figure; a real device paces them itself.
-void RunPlayerBench(WaveOutput& device, MidiOutput& midi, const std::function<void(bool)>& holdCompletions);
+void RunPlayerBench(WaveOutDevice& device, MidiOutput& midi, const std::function<void(bool)>& holdCompletions);

@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include "sound/audiofile/file_list.h"
-
 namespace audiofile {
 
 void AudioFileSlot::play(std::optional<int> playCount, std::span<const std::string> names) {
@@ -11,10 +9,14 @@ void AudioFileSlot::play(std::optional<int> playCount, std::span<const std::stri
   player_.reset();
   const int count = playCount.value_or(1);
   if (count == 0) return;
-  const std::string list = fileListFromNames(std::vector<std::string>(names.begin(), names.end()));
-  if (list.size() == 1) return;  // no names, only the list's end
-  player_.reset(CreatePlayer(services_, list.c_str(), count < 0 ? 0 : count));
-  (void)Play(player_.get());
+  std::vector<std::string> files;
+  for (const std::string& name : names) {
+    std::string file(name.c_str());  // a name ends at its first zero byte, as the system's texts do
+    if (!file.empty()) files.push_back(std::move(file));
+  }
+  if (files.empty()) return;
+  player_ = std::make_unique<Player>(services_, std::move(files), count < 0 ? 0 : count);
+  (void)player_->play();
 }
 
 void AudioFileSlot::stop() {
@@ -22,7 +24,7 @@ void AudioFileSlot::stop() {
   player_.reset();
 }
 
-PlayerHandle AudioFileSlot::player() const {
+Player* AudioFileSlot::player() const {
   std::lock_guard lock(mutex_);
   return player_.get();
 }

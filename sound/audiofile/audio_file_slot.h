@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "sound/audiofile/player_library.h"
+#include "sound/audiofile/player.h"
 
 namespace audiofile {
 
@@ -24,16 +24,12 @@ class AudioFileSlot {
   // Removes the player in the slot, if any.
   void stop();
   // The player in the slot, or null; for looking at its state.
-  [[nodiscard]] PlayerHandle player() const;
+  [[nodiscard]] Player* player() const;
 
  private:
-  struct Remover {
-    void operator()(PlayerHandle player) const { (void)RemovePlayer(player); }
-  };
-
   const PlayerServices services_;
   mutable std::mutex mutex_;
-  std::unique_ptr<Player, Remover> player_;
+  std::unique_ptr<Player> player_;
 };
 
 }  // namespace audiofile

@@ -9,11 +9,8 @@
 
 namespace audiofile {
 
-// The two ways a file ends: the reading side gave up, or the device played the last buffer.
-enum class EndCode : int { readingEnded = 77, outputDrained = 12 };
-
+// A file has ended: the reading side gave up, or the device played the last buffer.
 struct EndNotice {
-  EndCode code;
   std::uint64_t pipeline;  // which pipeline sent it, so notices of one already torn down are ignored
 };
 

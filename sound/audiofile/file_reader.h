@@ -1,38 +1,23 @@
 #pragma once
-// Reading an audio file whole, as a byte stream opened with mode "rb". A failure is a result code
-// taken from errno; the player only tells zero from non-zero.
+// Reading an audio file whole, as a byte stream opened with mode "rb".
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace audiofile {
 
-enum ReadResult : int {
-  kReadOk = 0,
-  kReadFailed = 1,
-  kAccessDenied = 9,
-  kInvalidArgument = 11,
-  kFileNotFound = 12,
-  kTooManyOpenFiles = 13,
-};
-
-[[nodiscard]] ReadResult readResultFromErrno(int error);
-
-struct FileContents {
-  ReadResult result = kReadOk;
-  std::vector<std::uint8_t> bytes;
-};
-
 class FileReader {
  public:
   virtual ~FileReader() = default;
-  [[nodiscard]] virtual FileContents read(const std::string& gbkPath) = 0;
+  // The file's bytes; nothing when it cannot be opened or read.
+  [[nodiscard]] virtual std::optional<std::vector<std::uint8_t>> read(const std::string& gbkPath) = 0;
 };
 
 // The C runtime's files; on Windows the GBK path is opened through its UTF-16 form.
 class StdioFileReader final : public FileReader {
  public:
-  [[nodiscard]] FileContents read(const std::string& gbkPath) override;
+  [[nodiscard]] std::optional<std::vector<std::uint8_t>> read(const std::string& gbkPath) override;
 };
 
 }  // namespace audiofile

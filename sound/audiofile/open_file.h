@@ -1,5 +1,5 @@
 #pragma once
-// Opens a file named by a GBK path for reading in binary ("rb"); null with errno set on failure.
+// Opens a file named by a GBK path for reading in binary ("rb"); null on failure.
 #include <cstdio>
 #include <memory>
 #include <string>

@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <cstring>
 
+#include "sound/device/wave_format.h"
+
 namespace audiofile {
 
 std::unique_ptr<Pipeline> Pipeline::open(const PlayerServices& services, const std::string& path, double startPercent,
                                          NotifyWindow window, std::uint64_t serial, EndHandler onEnd) {
-  FileContents file = services.files.read(path);
-  if (file.result != kReadOk) return nullptr;
-  std::unique_ptr<FrameSource> source = services.decoders.open(std::move(file.bytes));
+  std::optional<std::vector<std::uint8_t>> file = services.files.read(path);
+  if (!file) return nullptr;
+  std::unique_ptr<FrameSource> source = services.decoders.open(std::move(*file));
   if (!source) return nullptr;
   if (startPercent > 0) source->seekToPercent(std::min(startPercent, 100.0));  // NaN stays at the start
   const std::optional<PcmFrame> first = source->nextFrame();
@@ -18,7 +20,11 @@ std::unique_ptr<Pipeline> Pipeline::open(const PlayerServices& services, const s
 
   std::unique_ptr<Pipeline> pipeline(
       new Pipeline(services.notifier, window, serial, std::move(onEnd), std::move(source), first->format));
-  pipeline->output_ = services.output.open(first->format, kOutputBuffers, pipeline->ring_);
+  if (!pipeline->ring_.allocate(kOutputBuffers, kOutputBufferBytes)) return nullptr;
+  const PcmFormat format = first->format;
+  pipeline->output_ = services.output.open(
+      PcmWaveFormat(static_cast<std::uint16_t>(format.channels), static_cast<std::uint32_t>(format.sampleRate), 16),
+      kOutputBuffers, pipeline->ring_);
   if (!pipeline->output_) return nullptr;
   pipeline->thread_ = std::thread(&Pipeline::decode, pipeline.get(), *first);
   return pipeline;
@@ -31,8 +37,7 @@ Pipeline::Pipeline(ProgressNotifier& notifier, NotifyWindow window, std::uint64_
       serial_(serial),
       onEnd_(std::move(onEnd)),
       source_(std::move(source)),
-      format_(format),
-      ring_(kOutputBuffers, kOutputBufferBytes) {}
+      format_(format) {}
 
 Pipeline::~Pipeline() {
   ring_.cancel();
@@ -40,8 +45,8 @@ Pipeline::~Pipeline() {
   output_.reset();
 }
 
-void Pipeline::pause() { output_->pause(); }
-void Pipeline::resume() { output_->resume(); }
+void Pipeline::pause() { (void)output_->pause(); }
+void Pipeline::resume() { (void)output_->resume(); }
 
 void Pipeline::decode(PcmFrame first) {
   for (std::optional<PcmFrame> frame = first; frame; frame = source_->nextFrame()) {
@@ -49,16 +54,16 @@ void Pipeline::decode(PcmFrame first) {
     const Fill outcome = frame->format == format_ ? fill(std::as_bytes(frame->samples)) : Fill::taken;
     if (outcome == Fill::cancelled) return;
     if (outcome == Fill::refused) {
-      onEnd_({EndCode::readingEnded, serial_});
+      onEnd_({serial_});
       return;
     }
     reportProgress();
   }
   if (filling_ && !queueFilled()) {
-    onEnd_({EndCode::readingEnded, serial_});
+    onEnd_({serial_});
     return;
   }
-  if (ring_.waitUntilAllDone()) onEnd_({EndCode::outputDrained, serial_});
+  if (ring_.waitUntilAllDone()) onEnd_({serial_});
 }
 
 Pipeline::Fill Pipeline::fill(std::span<const std::byte> pcm) {
@@ -83,7 +88,7 @@ bool Pipeline::queueFilled() {
   filling_.reset();
   const std::size_t bytes = filled_;
   filled_ = 0;
-  if (output_->play(slot, ring_.data(slot).first(bytes))) return true;
+  if (output_->write(slot, ring_.data(slot).first(bytes))) return true;
   ring_.release(slot);
   return false;
 }

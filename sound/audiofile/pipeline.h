@@ -7,9 +7,9 @@
 #include <string>
 #include <thread>
 
-#include "sound/audiofile/buffer_ring.h"
 #include "sound/audiofile/event_queue.h"
 #include "sound/audiofile/player_services.h"
+#include "sound/device/buffer_ring.h"
 
 namespace audiofile {
 
@@ -22,7 +22,7 @@ class Pipeline {
 
   // Reads the file, moves the decoder to the start position, opens the device in the format of the
   // first frame and starts decoding. Nothing when the file cannot be read, holds no stream the
-  // decoder knows, or the device cannot be opened.
+  // decoder knows, memory runs out, or the device cannot be opened.
   [[nodiscard]] static std::unique_ptr<Pipeline> open(const PlayerServices& services, const std::string& path,
                                                       double startPercent, NotifyWindow window, std::uint64_t serial,
                                                       EndHandler onEnd);
@@ -54,7 +54,7 @@ class Pipeline {
   const std::unique_ptr<FrameSource> source_;
   const PcmFormat format_;
   BufferRing ring_;  // outlives the device, which may still hand buffers back while closing
-  std::unique_ptr<AudioOutput> output_;
+  std::unique_ptr<WaveOutStream> output_;
   std::optional<std::size_t> filling_;  // the buffer being filled, and how far
   std::size_t filled_ = 0;
   int lastPercent_ = -1;

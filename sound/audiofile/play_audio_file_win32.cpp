@@ -2,8 +2,8 @@
 
 #include "sound/audiofile/audio_file_slot.h"
 #include "sound/audiofile/mp3_frame_source.h"
-#include "sound/audiofile/wave_out_output_win32.h"
 #include "sound/audiofile/window_notifier_win32.h"
+#include "sound/device/winmm_wave_output_win32.h"
 #include "sound/player/effect_player_win32.h"
 
 namespace {
@@ -23,7 +23,7 @@ class StopWithTheEffectPlayer {
 audiofile::AudioFileSlot& applicationSlot() {
   static audiofile::StdioFileReader files;
   static audiofile::Mp3FrameSources decoders;
-  static audiofile::WaveOutDevice output;
+  static WinmmWaveOutput output;
   static audiofile::WindowNotifier notifier;
   static audiofile::AudioFileSlot slot({files, decoders, output, notifier});
   static const StopWithTheEffectPlayer stopTogether(slot);

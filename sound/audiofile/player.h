@@ -29,9 +29,12 @@ class Player {
   Player(const Player&) = delete;
   Player& operator=(const Player&) = delete;
 
-  // Stops what plays, then plays the current file from `startPercent`. False when nothing started:
-  // the start text is too long, the list is empty or spent, or the file could not be played.
+  // Stops what plays, then plays the current file from `startPercent`, telling `window` (if any) the
+  // progress. False when nothing started: the start text is too long, the list is empty or spent,
+  // or the file could not be played.
   [[nodiscard]] bool newPlay(NotifyWindow window, std::string_view startText, double startPercent);
+  // newPlay with no window, no start text, from the beginning.
+  [[nodiscard]] bool play() { return newPlay(nullptr, {}, 0); }
   [[nodiscard]] PlayerState state() const;
   // Pauses a playing player or resumes a paused one; false (and no change) in any other state.
   [[nodiscard]] bool setPaused(bool pause);

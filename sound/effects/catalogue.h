@@ -1,10 +1,9 @@
 #pragma once
 // The 64 built-in effects: whole WAV images in the program's read-only data, found by their
 // number (FX-01 … FX-64, storage order). The bytes live as long as the process and never change.
-#include <cstdint>
-#include <span>
+#include "sound/bytes.h"
 
 inline constexpr int kBuiltInEffectCount = 64;
 
 // The image of effect `number` (1…64); empty for any other number.
-std::span<const std::uint8_t> builtInEffect(int number);
+[[nodiscard]] Bytes builtInEffect(int number);

@@ -7,14 +7,14 @@
 #include <memory>
 #include <mutex>
 
-#include "sound/player/bytes.h"
+#include "sound/bytes.h"
+#include "sound/device/wave_device.h"
 #include "sound/player/midi_output.h"
 #include "sound/player/voice_list.h"
-#include "sound/player/wave_output.h"
 
 class EffectPlayer {
  public:
-  EffectPlayer(WaveOutput& wave, MidiOutput& midi, std::chrono::milliseconds stallLimit = kFeederWaitLimit)
+  EffectPlayer(WaveOutDevice& wave, MidiOutput& midi, std::chrono::milliseconds stallLimit = kFeederWaitLimit)
       : wave_(wave), midi_(midi), stallLimit_(stallLimit) {}
   // Ends all sound and waits for the voices, which refer to this player's list and devices.
   ~EffectPlayer() { StopAndWait(); }
@@ -44,7 +44,7 @@ class EffectPlayer {
   [[nodiscard]] bool playMidi(Bytes image, bool loop);
   void stopAudioFileAndMidi();
 
-  WaveOutput& wave_;
+  WaveOutDevice& wave_;
   MidiOutput& midi_;
   const std::chrono::milliseconds stallLimit_;
   VoiceList voices_;

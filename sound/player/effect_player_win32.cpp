@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "sound/player/winmm_midi_output_win32.h"
-#include "sound/player/winmm_wave_output_win32.h"
+#include "sound/device/winmm_wave_output_win32.h"
 #include "ui/gbk_text_win32.h"
 
 namespace {

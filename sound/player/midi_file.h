@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "sound/player/bytes.h"
+#include "sound/bytes.h"
 
 struct MidiEvent {
   // rest: nothing sounds; it carries the time from the last event to the end of the piece, so a

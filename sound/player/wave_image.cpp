@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
+#include "sound/device/wave_format.h"
+
 namespace {
 
 constexpr std::size_t kShortestImage = 36;
 constexpr std::size_t kChunkHeader = 8;
 constexpr std::size_t kFirstChunk = 12;
-constexpr std::size_t kFormatWithExtraSize = 18;
 
 }  // namespace
 
@@ -32,9 +33,9 @@ std::optional<WaveImage> ParseWaveImage(Bytes image) {
 
 std::vector<std::byte> DeviceWaveFormat(Bytes format) {
   std::size_t extra = 0;
-  if (format.size() >= kFormatWithExtraSize)
-    extra = std::min<std::size_t>(readLe16(format, 16), format.size() - kFormatWithExtraSize);
-  std::vector<std::byte> device(kFormatWithExtraSize + extra);
+  if (format.size() >= kWaveFormatBytes)
+    extra = std::min<std::size_t>(readLe16(format, 16), format.size() - kWaveFormatBytes);
+  std::vector<std::byte> device(kWaveFormatBytes + extra);
   std::copy_n(format.begin(), std::min(format.size(), device.size()), device.begin());
   device[16] = static_cast<std::byte>(extra & 0xFF);
   device[17] = static_cast<std::byte>(extra >> 8);

@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "sound/player/bytes.h"
+#include "sound/bytes.h"
 
 struct WaveImage {
   Bytes format;  // the "fmt " body, as the device takes it

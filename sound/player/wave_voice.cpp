@@ -7,14 +7,14 @@
 
 #include "sound/player/voice_list.h"
 
-std::unique_ptr<WaveVoice> WaveVoice::Create(const WaveImage& image, bool loop, WaveOutput& output,
+std::unique_ptr<WaveVoice> WaveVoice::Create(const WaveImage& image, bool loop, WaveOutDevice& output,
                                              std::chrono::milliseconds stallLimit) {
   std::unique_ptr<WaveVoice> voice(new WaveVoice(loop, stallLimit));
   voice->length_ = static_cast<std::uint32_t>(image.data.size());
   voice->samples_.reset(new (std::nothrow) std::byte[voice->length_]);
-  if (!voice->samples_ || !voice->buffers_.allocate()) return nullptr;
+  if (!voice->samples_ || !voice->buffers_.allocate(kBuffersPerVoice, kBufferBytes)) return nullptr;
   std::memcpy(voice->samples_.get(), image.data.data(), voice->length_);
-  voice->stream_ = output.open(image.format, *voice);
+  voice->stream_ = output.open(DeviceWaveFormat(image.format), kBuffersPerVoice, voice->buffers_);
   if (!voice->stream_) return nullptr;
   return voice;
 }
@@ -31,68 +31,34 @@ bool WaveVoice::startFeeder(VoiceList& list) {
   }
 }
 
-void WaveVoice::bufferDone() {
-  {
-    std::lock_guard lock(lock_);
-    ++free_;
-  }
-  signal_.release(1);
-}
-
-std::uint32_t WaveVoice::freeBuffers() {
-  std::lock_guard lock(lock_);
-  return free_;
-}
-
 void WaveVoice::feed() {
   for (;;) {
-    if (signal_.wait(stallLimit_) != FeederSignal::Outcome::wake) {
-      // Stopped, or the device stalled: take every queued buffer back.
-      stream_->pauseAndReset();
-      break;
-    }
-    if (freeBuffers() < 1) continue;  // a surplus wake
-    WaveBuffer& buffer = buffers_[next_];
-    if (buffer.prepared) stream_->unprepare(buffer);
     if (position_ < length_) {
-      if (!queueNext(buffer)) {
-        stream_->pauseAndReset();
-        break;
-      }
+      if (queueNext()) continue;
+    } else if (buffers_.waitUntilAllDone()) {
+      // Every buffer has played: a loop starts again from its first sample.
+      if (!loop_) break;
+      position_ = 0;
       continue;
     }
-    // All data queued: wait until every buffer has played.
-    if (freeBuffers() < kBuffersPerVoice) continue;
-    if (!loop_) break;
-    {
-      std::lock_guard lock(lock_);
-      position_ = 0;
-      next_ = 0;
-      free_ = kBuffersPerVoice;
-    }
-    signal_.release(kBuffersPerVoice);
+    // Stopped, stalled, or refused: take every queued buffer back.
+    (void)stream_->pause();
+    (void)stream_->reset();
+    break;
   }
-  unprepareAll();
   stream_.reset();
   samples_.reset();
-  buffers_.release();
+  buffers_.free();
 }
 
-bool WaveVoice::queueNext(WaveBuffer& buffer) {
+bool WaveVoice::queueNext() {
+  const std::optional<std::size_t> slot = buffers_.acquire();
+  if (!slot) return false;
   const std::uint32_t chunk = std::min(length_ - position_, kBufferBytes);
-  std::memcpy(buffer.data, samples_.get() + position_, chunk);
-  buffer.length = chunk;
+  const std::span<std::byte> area = buffers_.data(*slot).first(chunk);
+  std::memcpy(area.data(), samples_.get() + position_, chunk);
   position_ += chunk;
-  if (!stream_->write(buffer)) return false;
-  {
-    std::lock_guard lock(lock_);
-    --free_;
-  }
-  next_ = (next_ + 1) % kBuffersPerVoice;
-  return true;
-}
-
-void WaveVoice::unprepareAll() {
-  for (std::uint32_t i = 0; i < kBuffersPerVoice; ++i)
-    if (buffers_[i].prepared) stream_->unprepare(buffers_[i]);
+  if (stream_->write(*slot, area)) return true;
+  buffers_.release(*slot);
+  return false;
 }

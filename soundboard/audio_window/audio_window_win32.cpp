@@ -70,8 +70,7 @@ std::optional<std::int32_t> playPageEffect(const EventArgs& e) {
   const PageButtonBinding* binding = bindingOf(e.unitId);
   if (!binding || binding->action != PageButtonBinding::Action::playEffect) return std::nullopt;
   TheEffectPlayer().Stop();
-  const auto image = builtInEffect(binding->effect);
-  (void)TheEffectPlayer().Play({reinterpret_cast<const std::byte*>(image.data()), image.size()}, binding->loop);
+  (void)TheEffectPlayer().Play(builtInEffect(binding->effect), binding->loop);
   return std::nullopt;
 }
 

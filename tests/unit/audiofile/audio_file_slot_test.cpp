@@ -8,8 +8,8 @@
 namespace audiofile::testing {
 namespace {
 
-bool allClosed(const FakeOutputDevice& output) {
-  for (const StreamRecord& s : output.streams())
+bool allClosed(const FakeWaveOutput& output) {
+  for (const PlayedStream& s : streams(output))
     if (!s.closed) return false;
   return true;
 }
@@ -22,12 +22,12 @@ TEST(AudioFileSlot, ThreeFilesTwiceInOrderThenStopped) {
   slot.play(2, names);
 
   ASSERT_TRUE(eventually([&] { return rig.output.streamCount() == 6 && allClosed(rig.output); }));
-  EXPECT_EQ(GetPlayState(slot.player()), 0);
-  const auto streams = rig.output.streams();
+  EXPECT_EQ(slot.player()->state(), PlayerState::stopped);
+  const auto played = streams(rig.output);
   const std::vector<std::int16_t>* expected[] = {&a, &b, &c, &a, &b, &c};
   for (std::size_t i = 0; i < 6; ++i)
-    EXPECT_EQ(streams[i].played, *expected[i]) << "file " << i << " whole and in turn";
-  EXPECT_EQ(Play(slot.player()), 0) << "a spent player starts nothing";
+    EXPECT_EQ(played[i].played, *expected[i]) << "file " << i << " whole and in turn";
+  EXPECT_FALSE(slot.player()->play()) << "a spent player starts nothing";
   EXPECT_EQ(rig.output.streamCount(), 6u);
   slot.stop();
   EXPECT_EQ(slot.player(), nullptr);
@@ -43,8 +43,8 @@ TEST(AudioFileSlot, NegativeCountRepeatsUntilStopped) {
   slot.stop();
   EXPECT_TRUE(allClosed(rig.output));
   const std::size_t after = rig.output.streamCount();
-  const auto streams = rig.output.streams();
-  for (std::size_t i = 0; i + 1 < after; ++i) EXPECT_EQ(streams[i].played, i % 2 ? b : a);
+  const auto played = streams(rig.output);
+  for (std::size_t i = 0; i + 1 < after; ++i) EXPECT_EQ(played[i].played, i % 2 ? b : a);
   EXPECT_EQ(rig.output.streamCount(), after) << "nothing starts after the player is removed";
 }
 
@@ -54,7 +54,7 @@ TEST(AudioFileSlot, CountOmittedPlaysOnce) {
   AudioFileSlot slot(rig.services);
   const std::vector<std::string> names = {"a.mp3"};
   slot.play(std::nullopt, names);
-  ASSERT_TRUE(eventually([&] { return allClosed(rig.output) && GetPlayState(slot.player()) == 0; }));
+  ASSERT_TRUE(eventually([&] { return allClosed(rig.output) && slot.player()->state() == PlayerState::stopped; }));
   EXPECT_EQ(rig.output.streamCount(), 1u);
 }
 
@@ -62,11 +62,11 @@ TEST(AudioFileSlot, CountZeroOrNoNamesRemovesThePlayerAndStartsNothing) {
   for (const bool zeroCount : {true, false}) {
     Rig rig;
     rig.addFile("a.mp3", 0);
-    rig.output.hold(true);
+    rig.output.holdCompletions(true);
     AudioFileSlot slot(rig.services);
     const std::vector<std::string> names = {"a.mp3"};
     slot.play(1, names);
-    ASSERT_EQ(GetPlayState(slot.player()), 1);
+    ASSERT_EQ(slot.player()->state(), PlayerState::playing);
     const std::vector<std::string> empties = {"", ""};
     slot.play(zeroCount ? 0 : 1,
               zeroCount ? std::span<const std::string>(names) : std::span<const std::string>(empties));
@@ -80,24 +80,24 @@ TEST(AudioFileSlot, ANewFileCutsTheOldOneOffAndStartsFromItsBeginning) {
   Rig rig;
   rig.addFile("a.mp3", 0);
   const auto b = rig.addFile("b.mp3", 10000);
-  rig.output.hold(true);
+  rig.output.holdCompletions(true);
   AudioFileSlot slot(rig.services);
   const std::vector<std::string> first = {"a.mp3"}, second = {"b.mp3"};
   slot.play(std::nullopt, first);
   slot.play(std::nullopt, second);
-  auto streams = rig.output.streams();
-  ASSERT_EQ(streams.size(), 2u);
-  EXPECT_TRUE(streams[0].closed);
-  EXPECT_TRUE(streams[0].played.empty());
-  rig.output.hold(false);
+  auto played = streams(rig.output);
+  ASSERT_EQ(played.size(), 2u);
+  EXPECT_TRUE(played[0].closed);
+  EXPECT_TRUE(played[0].played.empty());
+  rig.output.holdCompletions(false);
   ASSERT_TRUE(eventually([&] { return allClosed(rig.output); }));
-  EXPECT_EQ(rig.output.streams()[1].played, b);
+  EXPECT_EQ(streams(rig.output)[1].played, b);
 }
 
 TEST(AudioFileSlot, StoppingEmptiesTheSlotAtOnceAndTwiceIsHarmless) {
   Rig rig;
   rig.addFile("a.mp3", 0);
-  rig.output.hold(true);
+  rig.output.holdCompletions(true);
   AudioFileSlot slot(rig.services);
   const std::vector<std::string> names = {"a.mp3"};
   slot.play(-1, names);
@@ -113,7 +113,7 @@ TEST(AudioFileSlot, AMissingFileLeavesAStoppedPlayerInTheSlot) {
   const std::vector<std::string> names = {"missing.mp3"};
   slot.play(std::nullopt, names);
   ASSERT_NE(slot.player(), nullptr);
-  EXPECT_EQ(GetPlayState(slot.player()), 0);
+  EXPECT_EQ(slot.player()->state(), PlayerState::stopped);
   EXPECT_EQ(rig.output.streamCount(), 0u);
 }
 

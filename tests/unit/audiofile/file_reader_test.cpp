@@ -1,22 +1,13 @@
-// Reading audio files: errno to result code, and whole files read through the C runtime.
+// Reading audio files whole through the C runtime.
 #include "sound/audiofile/file_reader.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 namespace audiofile {
 namespace {
-
-TEST(FileReader, ErrnoMapsToTheResultCodes) {
-  const std::pair<int, ReadResult> cases[] = {{ENOENT, kFileNotFound},    {EACCES, kAccessDenied},
-                                              {EINVAL, kInvalidArgument}, {EMFILE, kTooManyOpenFiles},
-                                              {EISDIR, kReadFailed},      {0, kReadFailed}};
-  for (const auto& [error, result] : cases) EXPECT_EQ(readResultFromErrno(error), result) << error;
-}
 
 TEST(FileReader, ReadsAWholeFileAndReportsAMissingOne) {
   const std::filesystem::path path = std::filesystem::temp_directory_path() / "audiofile-reader-test.bin";
@@ -26,13 +17,12 @@ TEST(FileReader, ReadsAWholeFileAndReportsAMissingOne) {
       .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 
   StdioFileReader reader;
-  const FileContents read = reader.read(path.string());
-  EXPECT_EQ(read.result, kReadOk);
-  EXPECT_EQ(read.bytes, bytes);
+  EXPECT_EQ(reader.read(path.string()), bytes);
   std::filesystem::remove(path);
 
-  EXPECT_EQ(reader.read(path.string()).result, kFileNotFound);
-  EXPECT_EQ(reader.read("").result, kFileNotFound);
+  EXPECT_EQ(reader.read(path.string()), std::nullopt);
+  EXPECT_EQ(reader.read(""), std::nullopt);
+  EXPECT_EQ(reader.read(std::filesystem::temp_directory_path().string()), std::nullopt) << "a folder";
 }
 
 }  // namespace

@@ -7,9 +7,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "sound/audiofile/file_list.h"
 #include "sound/audiofile/mp3_frame_source.h"
-#include "sound/audiofile/player_library.h"
+#include "sound/audiofile/player.h"
 #include "tests/support/audiofile/mp3_reference.h"
 #include "tests/unit/audiofile/fakes.h"
 
@@ -24,17 +23,18 @@ std::vector<std::uint8_t> readMp3(const std::string& name) {
 struct Mp3Rig {
   MemoryFiles files;
   Mp3FrameSources decoders;
-  FakeOutputDevice output;
+  FakeWaveOutput output;
   RecordingNotifier notifier;
   PlayerServices services{files, decoders, output, notifier};
 
-  StreamRecord play(const std::vector<std::uint8_t>& file, double startPercent = 0) {
-    files.files["x.mp3"] = {kReadOk, file};
-    PlayerHandle player = CreatePlayer(services, fileListFromNames({"x.mp3"}).c_str(), 1);
-    EXPECT_EQ(NewPlay(player, nullptr, "", startPercent), 1);
-    EXPECT_TRUE(eventually([&] { return GetPlayState(player) == 0; }));
-    EXPECT_EQ(RemovePlayer(player), 1);
-    return output.streams().at(0);
+  PlayedStream play(const std::vector<std::uint8_t>& file, double startPercent = 0) {
+    files.files["x.mp3"] = file;
+    {
+      Player player(services, {"x.mp3"}, 1);
+      EXPECT_TRUE(player.newPlay(nullptr, "", startPercent));
+      EXPECT_TRUE(eventually([&] { return player.state() == PlayerState::stopped; }));
+    }
+    return streams(output).at(0);
   }
 };
 
@@ -42,7 +42,7 @@ TEST(Mp3Playback, ThePlayerPlaysExactlyWhatTheDecoderMakesOfTheFile) {
   const std::vector<std::uint8_t> file = readMp3("jingle.mp3");
   ASSERT_FALSE(file.empty());
   Mp3Rig rig;
-  const StreamRecord stream = rig.play(file);
+  const PlayedStream stream = rig.play(file);
   EXPECT_EQ(stream.format, (PcmFormat{2, 44100}));
   const std::vector<std::int16_t> expected = decodeWholeFile(file);
   EXPECT_EQ(expected.size(), 1.5 * 44100 * 2) << "the source's exact length";
@@ -80,12 +80,11 @@ TEST(Mp3Playback, AStartHalfWayGoesThroughTheTableOfContents) {
 
 TEST(Mp3Playback, AFileThatIsNoMp3StartsNothing) {
   Mp3Rig rig;
-  rig.files.files["x.mp3"] = {kReadOk, std::vector<std::uint8_t>(5000, 0x41)};
-  PlayerHandle player = CreatePlayer(rig.services, fileListFromNames({"x.mp3"}).c_str(), 1);
-  EXPECT_EQ(Play(player), 0);
-  EXPECT_EQ(GetPlayState(player), 0);
+  rig.files.files["x.mp3"] = std::vector<std::uint8_t>(5000, 0x41);
+  Player player(rig.services, {"x.mp3"}, 1);
+  EXPECT_FALSE(player.play());
+  EXPECT_EQ(player.state(), PlayerState::stopped);
   EXPECT_EQ(rig.output.streamCount(), 0u);
-  EXPECT_EQ(RemovePlayer(player), 1);
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
-// The player library's operations: states, pausing, failures, progress and the start position.
-#include "sound/audiofile/player_library.h"
+// The player's operations: states, pausing, failures, progress and the start position.
+#include "sound/audiofile/player.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "sound/audiofile/file_list.h"
 #include "tests/unit/audiofile/fakes.h"
 
 namespace audiofile::testing {
@@ -13,123 +12,113 @@ namespace {
 
 const NotifyWindow kWindow = reinterpret_cast<NotifyWindow>(0x1234);
 
-struct PlayerDeleter {
-  void operator()(PlayerHandle p) const { EXPECT_EQ(RemovePlayer(p), 1); }
-};
-using OwnedPlayer = std::unique_ptr<Player, PlayerDeleter>;
+using OwnedPlayer = std::unique_ptr<Player>;
 
 OwnedPlayer create(Rig& rig, const std::vector<std::string>& names, int count) {
-  return OwnedPlayer(CreatePlayer(rig.services, fileListFromNames(names).c_str(), count));
+  return std::make_unique<Player>(rig.services, names, count);
 }
 
-TEST(PlayerLibrary, EveryOperationAcceptsANullPlayer) {
-  EXPECT_EQ(NewPlay(nullptr, kWindow, "x", 50), 0);
-  EXPECT_EQ(Play(nullptr), 0);
-  EXPECT_EQ(GetPlayState(nullptr), 0);
-  EXPECT_EQ(SetPauseState(nullptr, 1), 0);
-  EXPECT_EQ(SetPauseState(nullptr, 0), 0);
-  EXPECT_EQ(RemovePlayer(nullptr), 0);
-}
-
-TEST(PlayerLibrary, CreatingPlaysNothing) {
+TEST(Player, CreatingPlaysNothing) {
   Rig rig;
   rig.addFile("a.mp3", 0);
   OwnedPlayer player = create(rig, {"a.mp3"}, 1);
-  EXPECT_EQ(GetPlayState(player.get()), 0);
+  EXPECT_EQ(player->state(), PlayerState::stopped);
   EXPECT_EQ(rig.output.streamCount(), 0u);
 }
 
-TEST(PlayerLibrary, PauseAndResumeFollowTheStateTable) {
+TEST(Player, PauseAndResumeFollowTheStateTable) {
   Rig rig;
   rig.addFile("a.mp3", 0);
-  rig.output.hold(true);
+  rig.output.holdCompletions(true);
   OwnedPlayer player = create(rig, {"a.mp3"}, 1);
-  EXPECT_EQ(SetPauseState(player.get(), 1), 0) << "a stopped player does not pause";
-  EXPECT_EQ(GetPlayState(player.get()), 0);
-  ASSERT_EQ(Play(player.get()), 1);
+  EXPECT_FALSE(player->setPaused(true)) << "a stopped player does not pause";
+  EXPECT_EQ(player->state(), PlayerState::stopped);
+  ASSERT_TRUE(player->play());
 
   struct Step {
-    int flag, changed, state, pauses, resumes;
+    bool pause, changed;
+    PlayerState state;
+    int pauses, resumes;
   };
-  const Step steps[] = {{0, 0, 1, 0, 0}, {7, 1, -1, 1, 0}, {1, 0, -1, 1, 0}, {0, 1, 1, 1, 1}, {0, 0, 1, 1, 1}};
+  const Step steps[] = {{false, false, PlayerState::playing, 0, 0},
+                        {true, true, PlayerState::paused, 1, 0},
+                        {true, false, PlayerState::paused, 1, 0},
+                        {false, true, PlayerState::playing, 1, 1},
+                        {false, false, PlayerState::playing, 1, 1}};
   for (const Step& s : steps) {
-    EXPECT_EQ(SetPauseState(player.get(), s.flag), s.changed) << "flag " << s.flag;
-    EXPECT_EQ(GetPlayState(player.get()), s.state);
-    const StreamRecord stream = rig.output.streams().at(0);
+    EXPECT_EQ(player->setPaused(s.pause), s.changed) << "pause " << s.pause;
+    EXPECT_EQ(player->state(), s.state);
+    const PlayedStream stream = streams(rig.output).at(0);
     EXPECT_EQ(stream.pauses, s.pauses);
     EXPECT_EQ(stream.resumes, s.resumes);
   }
-  ASSERT_EQ(SetPauseState(player.get(), 1), 1);
-  ASSERT_EQ(Play(player.get()), 1) << "playing again while paused starts afresh";
-  EXPECT_EQ(GetPlayState(player.get()), 1);
-  EXPECT_TRUE(rig.output.streams().at(0).closed);
+  ASSERT_TRUE(player->setPaused(true));
+  ASSERT_TRUE(player->play()) << "playing again while paused starts afresh";
+  EXPECT_EQ(player->state(), PlayerState::playing);
+  EXPECT_TRUE(streams(rig.output).at(0).closed);
 }
 
-TEST(PlayerLibrary, APausedFileHoldsItsPlaceAndPlaysOnAfterResume) {
+TEST(Player, APausedFileHoldsItsPlaceAndPlaysOnAfterResume) {
   Rig rig;
   const auto a = rig.addFile("a.mp3", 0);
-  rig.output.hold(true);
+  rig.output.holdCompletions(true);
   OwnedPlayer player = create(rig, {"a.mp3"}, 1);
-  ASSERT_EQ(Play(player.get()), 1);
-  ASSERT_EQ(SetPauseState(player.get(), 1), 1);
-  rig.output.hold(false);
-  ASSERT_EQ(SetPauseState(player.get(), 0), 1);
-  ASSERT_TRUE(eventually([&] { return GetPlayState(player.get()) == 0; }));
-  EXPECT_EQ(rig.output.streams().at(0).played, a);
+  ASSERT_TRUE(player->play());
+  ASSERT_TRUE(player->setPaused(true));
+  rig.output.holdCompletions(false);
+  ASSERT_TRUE(player->setPaused(false));
+  ASSERT_TRUE(eventually([&] { return player->state() == PlayerState::stopped; }));
+  EXPECT_EQ(streams(rig.output).at(0).played, a);
 }
 
-TEST(PlayerLibrary, FilesThatCannotBePlayedLeaveThePlayerStopped) {
+TEST(Player, FilesThatCannotBePlayedLeaveThePlayerStopped) {
   struct Case {
     const char* what;
-    FileContents file;
+    std::optional<std::vector<std::uint8_t>> file;
     bool deviceRefuses;
   };
   const Case cases[] = {
-      {"not found", {kFileNotFound, {}}, false},
-      {"access denied", {kAccessDenied, {}}, false},
-      {"invalid argument", {kInvalidArgument, {}}, false},
-      {"too many open files", {kTooManyOpenFiles, {}}, false},
-      {"other failure", {kReadFailed, {}}, false},
-      {"not a stream the decoder knows", {kReadOk, {'I', 'D', '3', 3, 0}}, false},
-      {"a stream with no frames", {kReadOk, rawPcmFile({2, 44100}, {})}, false},
-      {"an unplayable channel count", {kReadOk, rawPcmFile({3, 44100}, std::vector<std::int16_t>(576 * 3))}, false},
-      {"no device", {kReadOk, rawPcmFile({1, 8000}, std::vector<std::int16_t>(576))}, true},
+      {"unreadable", std::nullopt, false},
+      {"not a stream the decoder knows", std::vector<std::uint8_t>{'I', 'D', '3', 3, 0}, false},
+      {"a stream with no frames", rawPcmFile({2, 44100}, {}), false},
+      {"an unplayable channel count", rawPcmFile({3, 44100}, std::vector<std::int16_t>(576 * 3)), false},
+      {"no device", rawPcmFile({1, 8000}, std::vector<std::int16_t>(576)), true},
   };
   for (const Case& c : cases) {
     Rig rig;
-    rig.files.files["x.mp3"] = c.file;
-    rig.output.refuseOpen = c.deviceRefuses;
+    if (c.file) rig.files.files["x.mp3"] = *c.file;
+    rig.output.refuseOpen(c.deviceRefuses);
     OwnedPlayer player = create(rig, {"x.mp3"}, 1);
-    EXPECT_EQ(NewPlay(player.get(), kWindow, "", 0), 0) << c.what;
-    EXPECT_EQ(GetPlayState(player.get()), 0) << c.what;
+    EXPECT_FALSE(player->newPlay(kWindow, "", 0)) << c.what;
+    EXPECT_EQ(player->state(), PlayerState::stopped) << c.what;
     EXPECT_EQ(rig.output.streamCount(), 0u) << c.what;
     EXPECT_TRUE(rig.notifier.notices().empty()) << c.what;
   }
 }
 
-TEST(PlayerLibrary, ALongStartTextOrAnEmptyListStartsNothing) {
+TEST(Player, ALongStartTextOrAnEmptyListStartsNothing) {
   Rig rig;
   rig.addFile("a.mp3", 0);
-  rig.output.hold(true);
+  rig.output.holdCompletions(true);
   OwnedPlayer player = create(rig, {"a.mp3"}, 1);
-  EXPECT_EQ(NewPlay(player.get(), nullptr, std::string(512, 'x').c_str(), 0), 0);
+  EXPECT_FALSE(player->newPlay(nullptr, std::string(512, 'x'), 0));
   EXPECT_EQ(rig.output.streamCount(), 0u);
-  EXPECT_EQ(NewPlay(player.get(), nullptr, std::string(511, 'x').c_str(), 0), 1);
-  EXPECT_EQ(NewPlay(player.get(), nullptr, std::string(512, 'x').c_str(), 0), 0) << "stops what played";
-  EXPECT_EQ(GetPlayState(player.get()), 0);
-  EXPECT_TRUE(rig.output.streams().at(0).closed);
+  EXPECT_TRUE(player->newPlay(nullptr, std::string(511, 'x'), 0));
+  EXPECT_FALSE(player->newPlay(nullptr, std::string(512, 'x'), 0)) << "stops what played";
+  EXPECT_EQ(player->state(), PlayerState::stopped);
+  EXPECT_TRUE(streams(rig.output).at(0).closed);
 
-  OwnedPlayer empty(CreatePlayer(rig.services, nullptr, 1));
-  EXPECT_EQ(Play(empty.get()), 0);
+  OwnedPlayer empty = create(rig, {}, 1);
+  EXPECT_FALSE(empty->play());
 }
 
-TEST(PlayerLibrary, ProgressRisesToNinetyNineThenEachFileReportsOneHundred) {
+TEST(Player, ProgressRisesToNinetyNineThenEachFileReportsOneHundred) {
   Rig rig;
   rig.addFile("a.mp3", 0, 300);
   rig.addFile("b.mp3", 10000, 300);
   OwnedPlayer player = create(rig, {"a.mp3", "b.mp3"}, 1);
-  ASSERT_EQ(NewPlay(player.get(), kWindow, "", 0), 1);
-  ASSERT_TRUE(eventually([&] { return rig.output.streamCount() == 2 && GetPlayState(player.get()) == 0; }));
+  ASSERT_TRUE(player->newPlay(kWindow, "", 0));
+  ASSERT_TRUE(eventually([&] { return rig.output.streamCount() == 2 && player->state() == PlayerState::stopped; }));
   ASSERT_TRUE(
       eventually([&] { return rig.notifier.notices().size() >= 2 && rig.notifier.notices().back().second == 100; }));
 
@@ -149,72 +138,63 @@ TEST(PlayerLibrary, ProgressRisesToNinetyNineThenEachFileReportsOneHundred) {
   }
 }
 
-TEST(PlayerLibrary, NoWindowNoNotices) {
+TEST(Player, NoWindowNoNotices) {
   Rig rig;
   rig.addFile("a.mp3", 0, 3);
   OwnedPlayer player = create(rig, {"a.mp3"}, 1);
-  ASSERT_EQ(Play(player.get()), 1);
-  ASSERT_TRUE(eventually([&] { return GetPlayState(player.get()) == 0; }));
+  ASSERT_TRUE(player->play());
+  ASSERT_TRUE(eventually([&] { return player->state() == PlayerState::stopped; }));
   EXPECT_TRUE(rig.notifier.notices().empty());
 }
 
-TEST(PlayerLibrary, AStartPositionIsClampedAndHandedToTheDecoderBeforeTheFirstFrame) {
+TEST(Player, AStartPositionIsClampedAndHandedToTheDecoderBeforeTheFirstFrame) {
   constexpr int kFrames = 100;
   const std::pair<double, int> cases[] = {{50, 50}, {12.5, 12}, {-3, 0}, {0, 0}, {std::nan(""), 0}, {150, kFrames}};
   for (const auto& [percent, firstFrame] : cases) {
     Rig rig;
     auto samples = rig.addFile("a.mp3", 0, kFrames);
     OwnedPlayer player = create(rig, {"a.mp3"}, 1);
-    const int started = NewPlay(player.get(), nullptr, "", percent);
+    const bool started = player->newPlay(nullptr, "", percent);
     if (firstFrame == kFrames) {
-      EXPECT_EQ(started, 0) << "nothing is left to play at the end";
+      EXPECT_FALSE(started) << "nothing is left to play at the end";
       continue;
     }
-    ASSERT_EQ(started, 1) << percent;
-    ASSERT_TRUE(eventually([&] { return GetPlayState(player.get()) == 0; }));
+    ASSERT_TRUE(started) << percent;
+    ASSERT_TRUE(eventually([&] { return player->state() == PlayerState::stopped; }));
     samples.erase(samples.begin(), samples.begin() + firstFrame * 576 * 2);
-    EXPECT_EQ(rig.output.streams().at(0).played, samples) << "start " << percent;
+    EXPECT_EQ(streams(rig.output).at(0).played, samples) << "start " << percent;
   }
 }
 
-TEST(PlayerLibrary, ADeviceThatRefusesABufferEndsTheFileAndTheListMovesOn) {
+TEST(Player, ADeviceThatRefusesABufferEndsTheFileAndTheListMovesOn) {
   Rig rig;
   rig.addFile("a.mp3", 0);
   const auto b = rig.addFile("b.mp3", 10000, 2);
-  rig.output.acceptedBuffers = 2;
+  rig.output.acceptBuffers(2);
   OwnedPlayer player = create(rig, {"a.mp3", "b.mp3"}, 1);
-  ASSERT_EQ(Play(player.get()), 1);
-  ASSERT_TRUE(eventually([&] { return rig.output.streamCount() == 2 && GetPlayState(player.get()) == 0; }));
-  const auto streams = rig.output.streams();
-  EXPECT_TRUE(streams[0].closed);
-  EXPECT_EQ(streams[1].played, b);
+  ASSERT_TRUE(player->play());
+  ASSERT_TRUE(eventually([&] { return rig.output.streamCount() == 2 && player->state() == PlayerState::stopped; }));
+  const auto played = streams(rig.output);
+  EXPECT_TRUE(played[0].closed);
+  EXPECT_EQ(played[1].played, b);
 }
 
-TEST(PlayerLibrary, RemovingIsSafeOnStoppedSpentAndPlayingPlayers) {
+TEST(Player, RemovingIsSafeOnStoppedSpentAndPlayingPlayers) {
   Rig rig;
   rig.addFile("a.mp3", 0, 2);
-  PlayerHandle never = CreatePlayer(rig.services, fileListFromNames({"a.mp3"}).c_str(), 1);
-  EXPECT_EQ(RemovePlayer(never), 1);
+  create(rig, {"a.mp3"}, 1).reset();
 
-  PlayerHandle spent = CreatePlayer(rig.services, fileListFromNames({"a.mp3"}).c_str(), 1);
-  ASSERT_EQ(Play(spent), 1);
-  ASSERT_TRUE(eventually([&] { return GetPlayState(spent) == 0; }));
-  EXPECT_EQ(RemovePlayer(spent), 1);
+  OwnedPlayer spent = create(rig, {"a.mp3"}, 1);
+  ASSERT_TRUE(spent->play());
+  ASSERT_TRUE(eventually([&] { return spent->state() == PlayerState::stopped; }));
+  spent.reset();
 
-  rig.output.hold(true);
-  PlayerHandle playing = CreatePlayer(rig.services, fileListFromNames({"a.mp3"}).c_str(), 0);
-  ASSERT_EQ(Play(playing), 1);
-  ASSERT_EQ(SetPauseState(playing, 1), 1);
-  EXPECT_EQ(RemovePlayer(playing), 1);
-  for (const StreamRecord& s : rig.output.streams()) EXPECT_TRUE(s.closed);
-}
-
-TEST(FileList, EmptyNamesAreLeftOutAndTheListReadsBack) {
-  const std::string list = fileListFromNames({"", "C:\\音乐\\开场.mp3", "", "b.mp3"});
-  EXPECT_EQ(list, std::string("C:\\音乐\\开场.mp3") + '\0' + "b.mp3" + '\0' + '\0');
-  EXPECT_EQ(namesFromFileList(list.c_str()), (std::vector<std::string>{"C:\\音乐\\开场.mp3", "b.mp3"}));
-  EXPECT_TRUE(namesFromFileList(nullptr).empty());
-  EXPECT_TRUE(namesFromFileList(fileListFromNames({""}).c_str()).empty());
+  rig.output.holdCompletions(true);
+  OwnedPlayer playing = create(rig, {"a.mp3"}, 0);
+  ASSERT_TRUE(playing->play());
+  ASSERT_TRUE(playing->setPaused(true));
+  playing.reset();
+  for (const PlayedStream& s : streams(rig.output)) EXPECT_TRUE(s.closed);
 }
 
 }  // namespace

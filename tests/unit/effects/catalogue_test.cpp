@@ -71,7 +71,7 @@ class CatalogueRow : public testing::TestWithParam<Row> {};
 
 TEST_P(CatalogueRow, ImageHasTheTabulatedSizeFormatAndChunks) {
   const Row& row = GetParam();
-  const auto image = builtInEffect(row.fx);
+  const auto image = octets(builtInEffect(row.fx));
   ASSERT_EQ(image.size(), row.imageBytes);
   EXPECT_EQ(std::string_view(reinterpret_cast<const char*>(image.data()), 4), "RIFF");
   EXPECT_EQ(std::string_view(reinterpret_cast<const char*>(image.data()) + 8, 4), "WAVE");
@@ -118,7 +118,7 @@ TEST(Catalogue, AllSixtyFourImagesAreDistinctAndTotalTheirBytes) {
   std::set<std::string_view> seen;
   std::uint64_t total = 0;
   for (int fx = 1; fx <= kBuiltInEffectCount; ++fx) {
-    const auto image = builtInEffect(fx);
+    const auto image = octets(builtInEffect(fx));
     total += image.size();
     EXPECT_TRUE(seen.insert({reinterpret_cast<const char*>(image.data()), image.size()}).second) << "FX-" << fx;
   }
@@ -132,7 +132,7 @@ TEST(Catalogue, NumbersOutsideOneToSixtyFourGiveNothing) {
 TEST(Catalogue, FormatsOccurAsOftenAsTheirTallySays) {
   std::map<std::tuple<int, int, int, int>, int> tally;
   for (const Row& row : kCatalogue) {
-    const auto image = builtInEffect(row.fx);
+    const auto image = octets(builtInEffect(row.fx));
     ++tally[{le16(image, 20), le16(image, 22), le32(image, 24), le16(image, 34)}];
   }
   const std::map<std::tuple<int, int, int, int>, int> expected = {
@@ -143,7 +143,7 @@ TEST(Catalogue, FormatsOccurAsOftenAsTheirTallySays) {
 }
 
 TEST(Catalogue, MpegImageHasItsLayer3FormatAndEightyOneWholeFrames) {
-  const auto image = builtInEffect(49);
+  const auto image = octets(builtInEffect(49));
   ASSERT_EQ(image.size(), 7846u);
   // After tag, channels and rate: bytes per second, block align, bits, extra size, MPEG id,
   // flags, block size, frames per block, codec delay.
@@ -163,7 +163,7 @@ TEST(Catalogue, MpegImageHasItsLayer3FormatAndEightyOneWholeFrames) {
 }
 
 TEST(Catalogue, LampOffChunksAreTheEditorsOwnSizes) {
-  const auto image = builtInEffect(5);
+  const auto image = octets(builtInEffect(5));
   std::size_t consumed = 0;
   std::map<std::string, std::uint32_t> sizes;
   for (const auto& c : walkChunks(image, consumed))
@@ -174,7 +174,7 @@ TEST(Catalogue, LampOffChunksAreTheEditorsOwnSizes) {
 }
 
 TEST(Catalogue, PhoneKeysCarryAnId3TagOf4242Bytes) {
-  const auto image = builtInEffect(18);
+  const auto image = octets(builtInEffect(18));
   std::size_t consumed = 0;
   const auto chunks = walkChunks(image, consumed);
   ASSERT_EQ(chunks.back().id, "ID3x");

@@ -18,7 +18,7 @@ struct Pcm {
 };
 
 Pcm decode(int fx) {
-  const auto image = builtInEffect(fx);
+  const auto image = octets(builtInEffect(fx));
   std::size_t consumed = 0;
   Pcm pcm;
   for (const auto& c : walkChunks(image, consumed)) {

@@ -15,6 +15,11 @@ struct ChunkSeen {
 // the walk ended: the image length for a well-formed image.
 std::vector<ChunkSeen> walkChunks(std::span<const std::uint8_t> image, std::size_t& consumed);
 
+// The catalogue's bytes as octets, for the readings here.
+inline std::span<const std::uint8_t> octets(std::span<const std::byte> bytes) {
+  return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+}
+
 std::uint32_t le16(std::span<const std::uint8_t> b, std::size_t at);
 std::uint32_t le32(std::span<const std::uint8_t> b, std::size_t at);
 

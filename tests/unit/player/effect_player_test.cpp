@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/device/fake_wave_output.h"
 #include "tests/support/sound_images.h"
 #include "tests/unit/player/fake_midi_output.h"
-#include "tests/unit/player/fake_wave_output.h"
 
 using namespace test_images;
 

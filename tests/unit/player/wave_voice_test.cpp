@@ -4,9 +4,9 @@
 #include <thread>
 
 #include "sound/player/effect_player.h"
+#include "tests/support/device/fake_wave_output.h"
 #include "tests/support/sound_images.h"
 #include "tests/unit/player/fake_midi_output.h"
-#include "tests/unit/player/fake_wave_output.h"
 
 using namespace test_images;
 using namespace std::chrono_literals;
@@ -36,8 +36,8 @@ TEST_F(WaveVoiceTest, LargestEffectPlaysInFullInFullBuffersAndAShortLastOne) {
   const ByteVector data = samples(kLargestData);
   ASSERT_TRUE(player.Play(pcmWave(data)));
   ASSERT_TRUE(allVoicesEnd());
-  const StreamRecord r = device.record(0);
-  EXPECT_EQ(r.format, pcmFormat(2, 11025, 16));
+  const WaveOutRecord r = device.record(0);
+  EXPECT_EQ(r.format, DeviceWaveFormat(pcmFormat(2, 11025, 16))) << "the device gets the format with its extra-size field";
   ASSERT_EQ(r.lengths.size(), 192u);
   for (std::size_t i = 0; i < 191; ++i) ASSERT_EQ(r.lengths[i], 15360u) << i;
   EXPECT_EQ(r.lengths.back(), 6240u);
@@ -46,6 +46,7 @@ TEST_F(WaveVoiceTest, LargestEffectPlaysInFullInFullBuffersAndAShortLastOne) {
   EXPECT_EQ(r.completed, 192u);
   EXPECT_EQ(r.resets, 0);
   EXPECT_EQ(r.misuses, 0);
+  EXPECT_EQ(r.queuedAtClose, 0u);
   EXPECT_TRUE(r.closed);
 }
 
@@ -55,10 +56,11 @@ TEST_F(WaveVoiceTest, SoundsShorterThanOneBufferAndExactMultiplesPlayWhole) {
     const ByteVector data = samples(size, static_cast<std::uint32_t>(size));
     ASSERT_TRUE(player.Play(pcmWave(data)));
     ASSERT_TRUE(allVoicesEnd());
-    const StreamRecord r = device.records().back();
+    const WaveOutRecord r = device.records().back();
     EXPECT_TRUE(r.written == data);
     EXPECT_EQ(r.lengths.size(), (size + 15359) / 15360);
     EXPECT_EQ(r.misuses, 0);
+    EXPECT_EQ(r.queuedAtClose, 0u);
     EXPECT_TRUE(r.closed);
   }
 }
@@ -69,7 +71,7 @@ TEST_F(WaveVoiceTest, LoopDrainsCompletelyThenRestartsFromTheStart) {
   ASSERT_TRUE(device.waitFor([&](const auto& rs) { return rs[0].written.size() >= 3 * data.size(); }));
   player.Stop();
   ASSERT_TRUE(allVoicesEnd());
-  const StreamRecord r = device.record(0);
+  const WaveOutRecord r = device.record(0);
   for (std::size_t pass = 0; pass < 3; ++pass) {
     SCOPED_TRACE(pass);
     EXPECT_TRUE(std::equal(data.begin(), data.end(), r.written.begin() + pass * data.size()));
@@ -79,6 +81,7 @@ TEST_F(WaveVoiceTest, LoopDrainsCompletelyThenRestartsFromTheStart) {
   }
   EXPECT_EQ(r.resets, 1);
   EXPECT_EQ(r.misuses, 0);
+  EXPECT_EQ(r.queuedAtClose, 0u);
   EXPECT_TRUE(r.closed);
 }
 
@@ -87,11 +90,12 @@ TEST_F(WaveVoiceTest, StopRightAfterStartQueuesTheFirstTwentyBuffersThenEnds) {
   ASSERT_TRUE(player.Play(pcmWave(samples(kLargestData))));
   player.Stop();
   ASSERT_TRUE(allVoicesEnd());
-  const StreamRecord r = device.record(0);
+  const WaveOutRecord r = device.record(0);
   EXPECT_EQ(r.lengths.size(), 20u);
   EXPECT_EQ(r.resets, 1);
   EXPECT_EQ(r.completed, 20u);  // returned by the reset
   EXPECT_EQ(r.misuses, 0);
+  EXPECT_EQ(r.queuedAtClose, 0u);
   EXPECT_TRUE(r.closed);
 }
 
@@ -110,11 +114,12 @@ TEST_F(WaveVoiceTest, SeveralVoicesPlayTogetherEachOnItsOwnStream) {
   EXPECT_EQ(player.playingVoices(), sounds.size());  // all at once: none ends while held
   device.holdCompletions(false);
   ASSERT_TRUE(allVoicesEnd());
-  const std::vector<StreamRecord> rs = device.records();
+  const std::vector<WaveOutRecord> rs = device.records();
   ASSERT_EQ(rs.size(), sounds.size());
   for (std::size_t i = 0; i < sounds.size(); ++i) {
     EXPECT_TRUE(rs[i].written == sounds[i]) << i;
     EXPECT_EQ(rs[i].misuses, 0) << i;
+    EXPECT_EQ(rs[i].queuedAtClose, 0u) << i;
   }
 }
 
@@ -123,10 +128,11 @@ TEST_F(WaveVoiceTest, StopAndWaitReturnsOnlyWhenEveryVoiceHasClosedItsDevice) {
   for (std::uint32_t i = 0; i < 5; ++i) ASSERT_TRUE(player.Play(pcmWave(samples(400000, i)), true));
   player.StopAndWait();
   EXPECT_EQ(player.playingVoices(), 0u);
-  for (const StreamRecord& r : device.records()) {
+  for (const WaveOutRecord& r : device.records()) {
     EXPECT_TRUE(r.closed);
     EXPECT_EQ(r.resets, 1);
     EXPECT_EQ(r.misuses, 0);
+    EXPECT_EQ(r.queuedAtClose, 0u);
   }
 }
 
@@ -143,10 +149,11 @@ TEST(WaveVoiceStall, VoiceEndsItselfWhenNoBufferComesBackWithinTheLimit) {
   device.holdCompletions(true);
   ASSERT_TRUE(player.Play(pcmWave(samples(kLargestData)), true));
   ASSERT_TRUE(device.waitFor([](const auto& rs) { return rs[0].closed; }));
-  const StreamRecord r = device.record(0);
+  const WaveOutRecord r = device.record(0);
   EXPECT_EQ(r.lengths.size(), 20u);
   EXPECT_EQ(r.resets, 1);
   EXPECT_EQ(r.misuses, 0);
+  EXPECT_EQ(r.queuedAtClose, 0u);
 }
 
 }  // namespace

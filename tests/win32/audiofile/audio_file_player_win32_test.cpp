@@ -1,6 +1,5 @@
 // The player on the system's wave device, files and windows: what it plays reaches the sound card
-// byte for byte, progress reaches a window as messages, a missing file opens no device, and a
-// device that is still playing is closed once it has finished.
+// byte for byte, progress reaches a window as messages, and a missing file opens no device.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,10 +8,9 @@
 #include <functional>
 #include <thread>
 
-#include "sound/audiofile/file_list.h"
-#include "sound/audiofile/player_library.h"
-#include "sound/audiofile/wave_out_output_win32.h"
+#include "sound/audiofile/player.h"
 #include "sound/audiofile/window_notifier_win32.h"
+#include "sound/device/winmm_wave_output_win32.h"
 #include "tests/support/audiofile/raw_pcm_source.h"
 #include "tests/win32/audiofile/wave_capture_win32.h"
 #include "tests/win32/settings/temp_folder_win32.h"
@@ -48,15 +46,14 @@ std::string bytesOf(const std::vector<std::int16_t>& samples) {
 struct Win32Rig {
   StdioFileReader files;
   testing::RawPcmSources decoders;
-  WaveOutDevice output;
+  WinmmWaveOutput output;
   WindowNotifier notifier;
   PlayerServices services{files, decoders, output, notifier};
 };
 
-struct PlayerDeleter {
-  void operator()(PlayerHandle p) const { (void)RemovePlayer(p); }
-};
-using OwnedPlayer = std::unique_ptr<Player, PlayerDeleter>;
+std::unique_ptr<Player> playerOf(const Win32Rig& rig, const std::string& path) {
+  return std::make_unique<Player>(rig.services, std::vector<std::string>{path}, 1);
+}
 
 TEST(AudioFilePlayerWin32, AFileAtAChinesePathPlaysByteForByteAndReportsItsProgress) {
   TempFolder folder;
@@ -69,11 +66,11 @@ TEST(AudioFilePlayerWin32, AFileAtAChinesePathPlaysByteForByteAndReportsItsProgr
 
   Win32Rig rig;
   const WaveCapture capture;
-  OwnedPlayer player(CreatePlayer(rig.services, fileListFromNames({path}).c_str(), 1));
-  ASSERT_EQ(NewPlay(player.get(), window, "", 0), 1);
+  const std::unique_ptr<Player> player = playerOf(rig, path);
+  ASSERT_TRUE(player->newPlay(window, "", 0));
   std::vector<int> notices;
   ASSERT_TRUE(pumpUntil([&] { return !notices.empty() && notices.back() == 100; }, &notices));
-  EXPECT_EQ(GetPlayState(player.get()), 0);
+  EXPECT_EQ(player->state(), PlayerState::stopped);
   EXPECT_LE(notices.front(), 3) << "the first notice comes after the first frame";
   EXPECT_EQ(notices[notices.size() - 2], 99);
   for (std::size_t i = 1; i < notices.size(); ++i) EXPECT_LT(notices[i - 1], notices[i]);
@@ -99,12 +96,12 @@ TEST(AudioFilePlayerWin32, APausedFileResumesAndPlaysToItsEnd) {
 
   Win32Rig rig;
   const WaveCapture capture;
-  OwnedPlayer player(CreatePlayer(rig.services, fileListFromNames({path}).c_str(), 1));
-  ASSERT_EQ(Play(player.get()), 1);
-  ASSERT_EQ(SetPauseState(player.get(), 1), 1);
-  EXPECT_EQ(GetPlayState(player.get()), -1);
-  ASSERT_EQ(SetPauseState(player.get(), 0), 1);
-  ASSERT_TRUE(pumpUntil([&] { return GetPlayState(player.get()) == 0; }));
+  const std::unique_ptr<Player> player = playerOf(rig, path);
+  ASSERT_TRUE(player->play());
+  ASSERT_TRUE(player->setPaused(true));
+  EXPECT_EQ(player->state(), PlayerState::paused);
+  ASSERT_TRUE(player->setPaused(false));
+  ASSERT_TRUE(pumpUntil([&] { return player->state() == PlayerState::stopped; }));
 
   const std::string payload = withoutSilence(bytesOf(samples));
   const std::string secondHalf = payload.substr(payload.size() / 2);
@@ -119,17 +116,17 @@ TEST(AudioFilePlayerWin32, APausedFileResumesAndPlaysToItsEnd) {
       << "and ended at its end";
 }
 
-TEST(AudioFilePlayerWin32, AMissingFileOpensNoDeviceAndReadsAsNotFound) {
+TEST(AudioFilePlayerWin32, AMissingFileOpensNoDeviceAndReadsAsNothing) {
   TempFolder folder;
   const std::string path = folder.gbk() + "\\没有 这个.mp3";
   Win32Rig rig;
-  EXPECT_EQ(rig.files.read(path).result, kFileNotFound);
-  EXPECT_EQ(rig.files.read(folder.gbk()).result, kAccessDenied) << "a folder in the file's place";
+  EXPECT_EQ(rig.files.read(path), std::nullopt);
+  EXPECT_EQ(rig.files.read(folder.gbk()), std::nullopt) << "a folder in the file's place";
 
   const WaveCapture capture;
-  OwnedPlayer player(CreatePlayer(rig.services, fileListFromNames({path}).c_str(), 1));
-  EXPECT_EQ(Play(player.get()), 0);
-  EXPECT_EQ(GetPlayState(player.get()), 0);
+  const std::unique_ptr<Player> player = playerOf(rig, path);
+  EXPECT_FALSE(player->play());
+  EXPECT_EQ(player->state(), PlayerState::stopped);
   EXPECT_TRUE(capture.newFiles().empty());
 }
 
@@ -145,23 +142,6 @@ TEST(AudioFilePlayerWin32, NoticesReachALiveWindowAndPassAClosedOneBy) {
   DestroyWindow(window);
   notifier.post(window, 43);
   EXPECT_FALSE(PeekMessageW(&message, nullptr, kProgressMessage, kProgressMessage, PM_REMOVE));
-}
-
-// Wine's waveOutClose never answers "still playing" (it closes at once, cutting a queued buffer
-// short), so the retry itself is proven natively; here the real close must succeed on a device
-// with a buffer still queued.
-TEST(AudioFilePlayerWin32, ADeviceWithABufferStillQueuedCloses) {
-  WAVEFORMATEX format{WAVE_FORMAT_PCM, 1, 8000, 16000, 2, 16, 0};
-  HWAVEOUT device = nullptr;
-  ASSERT_EQ(waveOutOpen(&device, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL), MMSYSERR_NOERROR);
-  std::vector<std::int16_t> samples = noise(8000);
-  WAVEHDR header{};
-  header.lpData = reinterpret_cast<LPSTR>(samples.data());
-  header.dwBufferLength = static_cast<DWORD>(samples.size() * 2);
-  ASSERT_EQ(waveOutPrepareHeader(device, &header, sizeof header), MMSYSERR_NOERROR);
-  ASSERT_EQ(waveOutWrite(device, &header, sizeof header), MMSYSERR_NOERROR);
-  EXPECT_EQ(waveOutUnprepareHeader(device, &header, sizeof header), WAVERR_STILLPLAYING);
-  EXPECT_EQ(closeWhenIdle(device).result, MMSYSERR_NOERROR);
 }
 
 }  // namespace

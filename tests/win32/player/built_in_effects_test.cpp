@@ -10,13 +10,9 @@
 
 namespace {
 
-Bytes effect(int number) {
-  const auto image = builtInEffect(number);
-  return {reinterpret_cast<const std::byte*>(image.data()), image.size()};
-}
 
 ByteVector dataChunk(int number) {
-  const auto wave = ParseWaveImage(effect(number));
+  const auto wave = ParseWaveImage(builtInEffect(number));
   EXPECT_TRUE(wave.has_value()) << "FX-" << number;
   return wave ? ByteVector(wave->data.begin(), wave->data.end()) : ByteVector{};
 }
@@ -33,7 +29,7 @@ class BuiltInEffects : public testing::Test {
 
 TEST_F(BuiltInEffects, ApplauseReachesTheSoundCardExactly) {
   const ByteVector data = dataChunk(7);
-  ASSERT_TRUE(TheEffectPlayer().Play(effect(7)));
+  ASSERT_TRUE(TheEffectPlayer().Play(builtInEffect(7)));
   ASSERT_TRUE(voicesEnd());
   ASSERT_EQ(captured.streamCount(), 1);
   EXPECT_GE(findRun(captured.stream(0), data), 0) << "FX-07's data chunk, whole and in one run";
@@ -41,7 +37,7 @@ TEST_F(BuiltInEffects, ApplauseReachesTheSoundCardExactly) {
 
 TEST_F(BuiltInEffects, ADrumLoopPlaysItsBeatAgainUntilStopped) {
   const ByteVector data = dataChunk(41);
-  ASSERT_TRUE(TheEffectPlayer().Play(effect(41), true));
+  ASSERT_TRUE(TheEffectPlayer().Play(builtInEffect(41), true));
   ASSERT_TRUE(waitUntil(
       [&] {
         const ByteVector out = captured.stream(0);
@@ -55,7 +51,7 @@ TEST_F(BuiltInEffects, ADrumLoopPlaysItsBeatAgainUntilStopped) {
 }
 
 TEST_F(BuiltInEffects, TheMpegEffectPlaysThroughTheSystemsDecoder) {
-  ASSERT_TRUE(TheEffectPlayer().Play(effect(49)));
+  ASSERT_TRUE(TheEffectPlayer().Play(builtInEffect(49)));
   ASSERT_TRUE(voicesEnd());
   ASSERT_EQ(captured.streamCount(), 1);
   const ByteVector out = captured.stream(0);

@@ -1,11 +1,10 @@
 // Closing a device that is still playing: retried after a pause until it answers otherwise.
-#include "sound/audiofile/close_retry.h"
+#include "sound/device/close_retry.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-namespace audiofile {
 namespace {
 
 constexpr int kStillPlaying = 33;
@@ -28,4 +27,3 @@ TEST(CloseRetry, TriesAgainOnlyWhileTheDeviceIsStillPlaying) {
 }
 
 }  // namespace
-}  // namespace audiofile

@@ -4,8 +4,6 @@
 #include <chrono>
 #include <thread>
 
-namespace audiofile {
-
 inline constexpr std::chrono::milliseconds kCloseRetryPause{100};
 
 template <class Result>
@@ -23,5 +21,3 @@ template <class Result, class Close>
     std::this_thread::sleep_for(pause);
   }
 }
-
-}  // namespace audiofile
