@@ -5,7 +5,7 @@
 #include <cwchar>
 
 #include "ui/gbk_text_win32.h"
-#include "ui/types/window_unit_win32.h"
+#include "ui/private_messages.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ bool addTrayIcon(HWND window, HICON icon, std::string_view tip) {
   data.hWnd = window;
   data.uID = kTrayIconId;
   data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
-  data.uCallbackMessage = kTrayIconMessage;
+  data.uCallbackMessage = private_message::kTrayIcon;
   data.hIcon = icon;
   std::wcsncpy(data.szTip, wideFromGbk(tip).c_str(), std::size(data.szTip) - 1);
   if (!Shell_NotifyIconW(NIM_ADD, &data)) return false;

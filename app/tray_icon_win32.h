@@ -1,6 +1,6 @@
 #pragma once
 // The main window's icon in the notification area; its mouse actions come back to the window as
-// kTrayIconMessage.
+// private_message::kTrayIcon.
 #include <windows.h>
 
 #include <string_view>

@@ -41,22 +41,16 @@ RaiseResult EventRouter::raise(std::uint32_t windowId, std::uint32_t unitId, std
     fail("引发事件的窗口组件无效");
     return {};
   }
-  HandlerRoutine handler = nullptr;
+  const HandlerRoutine* handler = nullptr;
   if (unit->typeWord == type_word::menu) {
-    handler = unit->bindings.empty() ? nullptr : unit->bindings.front().handler;
+    if (!unit->bindings.empty()) handler = &unit->bindings.front().handler;
   } else {
     for (const ResolvedBinding& b : unit->bindings)
       if (b.event == event) {
-        handler = b.handler;
+        handler = &b.handler;
         break;
       }
   }
-  if (!handler) return {};
-  const std::uint32_t outerWindow = currentWindow_, outerUnit = currentUnit_;
-  currentWindow_ = windowId;
-  currentUnit_ = unitId;
-  RaiseResult result{true, handler(EventArgs{windowId, unitId, event, args})};
-  currentWindow_ = outerWindow;
-  currentUnit_ = outerUnit;
-  return result;
+  if (!handler || !*handler) return {};
+  return {true, (*handler)(EventArgs{windowId, unitId, event, args})};
 }

@@ -37,16 +37,11 @@ class EventRouter {
   // Stops all events for good, as a fatal error does.
   void halt() { failed_ = true; }
 
-  // The event being handled (window id, unit id), or zeros outside a handler.
-  std::uint32_t currentWindow() const { return currentWindow_; }
-  std::uint32_t currentUnit() const { return currentUnit_; }
-
  private:
   const WindowTable& table_;
   FatalError fatal_;
   int suspended_ = 0;
   bool failed_ = false;  // no resume undoes a fatal error
-  std::uint32_t currentWindow_ = 0, currentUnit_ = 0;
 };
 
 // Types whose units raise events; the engines behind the non-visual sound units and the file

@@ -1,6 +1,8 @@
 #pragma once
-// Owning wrappers for the GDI and USER handles the framework creates.
+// Owning wrappers for every system handle and COM object the program makes: GDI and USER
+// objects, kernel handles, hooks, COM interfaces. One place, so each kind is freed one way.
 #include <windows.h>
+#include <unknwn.h>
 
 #include <memory>
 #include <type_traits>
@@ -11,6 +13,8 @@ struct GdiObjectDeleter {
 using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
 using OwnedRegion = std::unique_ptr<std::remove_pointer_t<HRGN>, GdiObjectDeleter>;
 using OwnedBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
+using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+using OwnedPen = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>;
 
 struct IconDeleter {
   void operator()(HICON h) const { DestroyIcon(h); }
@@ -31,6 +35,31 @@ struct AcceleratorDeleter {
   void operator()(HACCEL h) const { DestroyAcceleratorTable(h); }
 };
 using OwnedAccelerators = std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorDeleter>;
+
+struct HookDeleter {
+  void operator()(HHOOK h) const { UnhookWindowsHookEx(h); }
+};
+using OwnedHook = std::unique_ptr<std::remove_pointer_t<HHOOK>, HookDeleter>;
+
+struct WindowDeleter {
+  void operator()(HWND h) const { DestroyWindow(h); }
+};
+using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
+
+// A kernel handle (file, snapshot, event, thread). Functions that fail with INVALID_HANDLE_VALUE
+// go through ownedHandle(), which keeps that value out.
+struct KernelHandleDeleter {
+  void operator()(HANDLE h) const { CloseHandle(h); }
+};
+using OwnedHandle = std::unique_ptr<void, KernelHandleDeleter>;
+inline OwnedHandle ownedHandle(HANDLE h) { return OwnedHandle(h == INVALID_HANDLE_VALUE ? nullptr : h); }
+
+// A COM interface pointer, released once.
+struct ComReleaser {
+  void operator()(IUnknown* p) const { p->Release(); }
+};
+template <class Interface>
+using ComPtr = std::unique_ptr<Interface, ComReleaser>;
 
 // A memory device context with a bitmap selected into it, restored and freed together.
 class MemoryDc {

@@ -1,20 +1,10 @@
 #include "ui/hidden_window_win32.h"
 
-namespace {
-HWND hidden = nullptr;
-}
+#include "ui/unit_win32.h"
 
-bool createHiddenMessageWindow() {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = L"LanxingHiddenOwner";
-  if (!RegisterClassExW(&wc)) return false;
-  hidden = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", 0, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance,
-                           nullptr);
-  return hidden != nullptr;
+OwnedWindow createHiddenOwnerWindow() {
+  const wchar_t kClassName[] = L"LanxingHiddenOwner";
+  if (!registerUnitClass(kClassName, DefWindowProcW)) return nullptr;
+  return OwnedWindow(CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", 0, 0, 0, 0, 0, nullptr, nullptr,
+                                     GetModuleHandleW(nullptr), nullptr));
 }
-
-HWND hiddenMessageWindow() { return hidden; }

@@ -1,7 +1,5 @@
 #pragma once
-// The program-wide hidden message window: never shown, it owns windows that are to stay out of
-// the task bar.
-#include <windows.h>
+// The program-wide hidden window: never shown, it owns windows that are to stay out of the task bar.
+#include "ui/handles_win32.h"
 
-[[nodiscard]] bool createHiddenMessageWindow();
-HWND hiddenMessageWindow();
+OwnedWindow createHiddenOwnerWindow();

@@ -4,7 +4,6 @@
 
 #include "ui/format/events.h"
 #include "ui/loaded_window_win32.h"
-#include "ui/loader_win32.h"
 
 namespace {
 
@@ -53,7 +52,7 @@ std::optional<CommonEvent> commonEventOf(UINT message) {
 }
 
 Unit* loadedUnitOf(HWND hwnd) {
-  const LoadedWindow* w = findLoaded(GetAncestor(hwnd, GA_ROOT));
+  const LoadedWindow* w = loadedWindowOf(GetAncestor(hwnd, GA_ROOT));
   Unit* unit = w && w->loaded ? unitOfWindow(hwnd) : nullptr;
   return unit && unit->windowId == w->tmpl.id ? unit : nullptr;
 }
@@ -62,21 +61,20 @@ LRESULT CALLBACK focusHook(int code, WPARAM wp, LPARAM lp) {
   const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lp);
   if (code == HC_ACTION && (sent->message == WM_SETFOCUS || sent->message == WM_KILLFOCUS))
     if (Unit* unit = loadedUnitOf(sent->hwnd))
-      RaiseEvent(unit->windowId, unit->unitId, sent->message == WM_SETFOCUS ? event::gotFocus : event::lostFocus);
+      unit->raise(sent->message == WM_SETFOCUS ? event::gotFocus : event::lostFocus);
   return CallNextHookEx(nullptr, code, wp, lp);
 }
 
 }  // namespace
 
-void watchFocusChanges() {
-  static const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, focusHook, nullptr, GetCurrentThreadId());
-  (void)hook;  // lives as long as the thread
+OwnedHook watchFocusChanges() {
+  return OwnedHook(SetWindowsHookExW(WH_CALLWNDPROC, focusHook, nullptr, GetCurrentThreadId()));
 }
 
 bool PreTranslateMessage(MSG& msg) {
   const auto common = commonEventOf(msg.message);
   if (!common || !msg.hwnd) return false;
-  LoadedWindow* w = findLoaded(GetAncestor(msg.hwnd, GA_ROOT));
+  LoadedWindow* w = loadedWindowOf(GetAncestor(msg.hwnd, GA_ROOT));
   if (!w || !w->loaded) return false;
   if (windowKeys(msg, *w)) return true;
   Unit* unit = loadedUnitOf(msg.hwnd);
@@ -84,19 +82,17 @@ bool PreTranslateMessage(MSG& msg) {
   RaiseResult r;
   switch (common->kind) {
     case CommonEvent::mouse:
-      r = RaiseEvent(unit->windowId, unit->unitId, common->index,
-                     {GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam), keyState()});
+      r = unit->raise(common->index, {GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam), keyState()});
       break;
     case CommonEvent::key:
-      r = RaiseEvent(unit->windowId, unit->unitId, common->index, {static_cast<std::int32_t>(msg.wParam), keyState()});
+      r = unit->raise(common->index, {static_cast<std::int32_t>(msg.wParam), keyState()});
       break;
     case CommonEvent::character:
-      r = RaiseEvent(unit->windowId, unit->unitId, common->index, {static_cast<std::int32_t>(msg.wParam)});
+      r = unit->raise(common->index, {static_cast<std::int32_t>(msg.wParam)});
       if (r.returned && *r.returned != 0) msg.wParam = static_cast<WPARAM>(*r.returned);
       break;
     case CommonEvent::wheel:
-      r = RaiseEvent(unit->windowId, unit->unitId, common->index,
-                     {GET_WHEEL_DELTA_WPARAM(msg.wParam) / WHEEL_DELTA, keyState()});
+      r = unit->raise(common->index, {GET_WHEEL_DELTA_WPARAM(msg.wParam) / WHEEL_DELTA, keyState()});
       break;
   }
   return r.returned && *r.returned == 0;

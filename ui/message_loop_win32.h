@@ -6,12 +6,14 @@
 
 #include <functional>
 
+#include "ui/handles_win32.h"
+
 // True when the message was swallowed.
 bool PreTranslateMessage(MSG& msg);
 
-// Focus changes reach windows as sent messages, never through the loop: a hook on the user-interface
-// thread turns them into the units' events -7 and -8. Installed once, by the first load.
-void watchFocusChanges();
+// Focus changes reach windows as sent messages, never through the loop: a hook on the calling
+// (user-interface) thread turns them into the units' events -7 and -8 while it is held.
+OwnedHook watchFocusChanges();
 
 // Runs until the quit message, or until `keepGoing` says no.
 void RunMessageLoopWhile(const std::function<bool()>& keepGoing);

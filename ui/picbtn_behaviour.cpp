@@ -12,8 +12,11 @@ Step push(State from, Input input, const Situation& s) {
       if (s.overButton) return {s.leftHeld ? pressed : hover, s.captured ? Capture::keep : Capture::take};
       return {normal, s.leftHeld ? Capture::keep : Capture::release};
     case Input::leftUp:
-      if (!s.overButton || !s.enabled) return {from, Capture::release};
+      // Only a press this button still holds the capture for ends in a click.
+      if (!s.overButton || !s.enabled || !s.captured) return {from, Capture::release};
       return {normal, Capture::release, true};
+    case Input::captureLost:
+      return {normal};
   }
   return {from};
 }
@@ -27,6 +30,8 @@ Step toggle(State from, bool selected, Input input, const Situation& s) {
     case Input::leftUp:
       if (!s.overButton || !s.enabled) return {from, Capture::release};
       return {selected ? normal : pressed, Capture::release, true, true};
+    case Input::captureLost:
+      return {from};  // a toggle button never holds the capture
   }
   return {from};
 }

@@ -8,7 +8,8 @@
 namespace picbtn {
 
 enum State : std::int32_t { normal = 0, hover = 1, pressed = 2 };
-enum class Input { leftDown, move, leftUp };
+// captureLost: another window took the mouse capture (WM_CAPTURECHANGED not caused by the button).
+enum class Input { leftDown, move, leftUp, captureLost };
 enum class Capture { keep, take, release };
 
 struct Situation {
@@ -51,6 +52,12 @@ inline constexpr std::array kPushTable = {
     Transition{"released on a disabled button", pressed, Input::leftUp, {false, true, false, true},
                {pressed, Capture::release}},
     Transition{"pressed while disabled", normal, Input::leftDown, {false, true, false, false}, {normal, Capture::keep}},
+    Transition{"capture taken away mid-press", pressed, Input::captureLost, {true, true, true, false},
+               {normal, Capture::keep}},
+    Transition{"capture taken away while hovering", hover, Input::captureLost, {true, true, false, false},
+               {normal, Capture::keep}},
+    Transition{"released inside without the capture", normal, Input::leftUp, {true, true, false, false},
+               {normal, Capture::release}},
 };
 
 // Property 8: values below 0 are stored as 0, above 1 as 1.

@@ -1,19 +1,21 @@
 #include "ui/unit_win32.h"
 
 #include "ui/format/property_data.h"
+#include "ui/subclass_win32.h"
 
-namespace {
-const wchar_t kUnitProperty[] = L"LanxingUnit";
+Unit::~Unit() {
+  // A unit freed before its window (a load that failed half-way) takes its link out of the chain.
+  if (hwnd_ && IsWindow(hwnd_)) detachSubclass<Unit>(hwnd_);
 }
 
-void Unit::attach(HWND hwnd) {
+bool Unit::attach(HWND hwnd) {
   hwnd_ = hwnd;
-  SetPropW(hwnd, kUnitProperty, this);
+  return attachSubclass<Unit>(hwnd, *this);
 }
 
 Unit* unitOfWindow(HWND hwnd) {
   for (; hwnd; hwnd = GetAncestor(hwnd, GA_PARENT))
-    if (auto* unit = static_cast<Unit*>(GetPropW(hwnd, kUnitProperty))) return unit;
+    if (Unit* unit = subclassTarget<Unit>(hwnd)) return unit;
   return nullptr;
 }
 

@@ -2,6 +2,7 @@
 // A created unit: its window (for visual types), its common properties 0-7 and what its type adds
 // from index 8 on. Each type is one small file with a factory listed in unit_types_win32.cpp.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdint>
 #include <memory>
@@ -9,15 +10,31 @@
 #include <string>
 #include <variant>
 
+#include "ui/event_router.h"
 #include "ui/format/template_block.h"
 
 using PropertyValue = std::variant<std::int32_t, std::string>;
+class Unit;
+
+// What a unit asks of the framework that made it: its events raised, and for holders of other units
+// (the Tab's pages) the units and records of its window.
+class UnitHost {
+ public:
+  virtual RaiseResult raiseEvent(std::uint32_t windowId, std::uint32_t unitId, std::int32_t event,
+                                 std::span<const std::int32_t> args) = 0;
+  virtual Unit* GetUnit(std::uint32_t windowId, std::uint32_t unitId) = 0;
+  virtual const WindowTable& windowTable() const = 0;
+
+ protected:
+  ~UnitHost() = default;
+};
 
 namespace common_property {
 inline constexpr int left = 0, top = 1, width = 2, height = 3, tag = 4, visible = 5, disabled = 6, cursor = 7;
 }
 
 struct UnitContext {
+  UnitHost& host;
   const UnitRecord& record;
   std::uint32_t windowId = 0, unitId = 0;
   HWND parent = nullptr;  // the window for units; the owner for the window's own unit
@@ -28,8 +45,8 @@ struct UnitContext {
 
 class Unit {
  public:
-  explicit Unit(const UnitContext& c) : windowId(c.windowId), unitId(c.unitId), tag_(c.record.tag) {}
-  virtual ~Unit() = default;
+  explicit Unit(const UnitContext& c) : windowId(c.windowId), unitId(c.unitId), host_(c.host), tag_(c.record.tag) {}
+  virtual ~Unit();
   Unit(const Unit&) = delete;
   Unit& operator=(const Unit&) = delete;
 
@@ -40,17 +57,30 @@ class Unit {
   virtual void allUnitsCreated() {}
   virtual void loadingFinished() {}
 
+  // Every message of the unit's window passes here first (see attach); the default passes it on.
+  virtual LRESULT subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return DefSubclassProc(hwnd, msg, wp, lp);
+  }
+
+  // Raises one of this unit's events.
+  RaiseResult raise(std::int32_t event, std::initializer_list<std::int32_t> args = {}) {
+    return host_.raiseEvent(windowId, unitId, event, std::span<const std::int32_t>(args.begin(), args.size()));
+  }
+
   const std::uint32_t windowId, unitId;
   std::int32_t cursorValue = 0;
 
  protected:
-  // Marks `hwnd` as this unit's window, so messages to it (or to windows inside it) find the unit.
-  void attach(HWND hwnd);
+  // Marks `hwnd` as this unit's window: its messages reach subclassedMessage, and messages to it (or
+  // to windows inside it) find the unit. False when the system refuses.
+  [[nodiscard]] bool attach(HWND hwnd);
+
   // The background the unit's parent paints, for units that draw no background of their own.
   static void paintParentBackground(HWND hwnd, HDC dc);
   // A stored background colour over the whole client area; the default colour shows the parent's.
   static void paintBackground(HWND hwnd, HDC dc, std::uint32_t colour);
 
+  UnitHost& host_;
   HWND hwnd_ = nullptr;
   std::string tag_;
 };

@@ -7,7 +7,7 @@ std::optional<std::int32_t> doNothing(const EventArgs&) { return std::nullopt; }
 std::optional<HandlerRoutine> resolve(std::uint32_t reference, std::span<const HandlerRoutine> handlers) {
   if (reference == kNoHandler) return HandlerRoutine{nullptr};
   if (reference >= handlers.size()) return std::nullopt;
-  return handlers[reference] ? handlers[reference] : doNothing;
+  return handlers[reference] ? handlers[reference] : HandlerRoutine(doNothing);
 }
 
 bool resolveUnit(UnitTemplate& t, std::span<const HandlerRoutine> handlers) {

@@ -2,6 +2,7 @@
 // The in-memory window table, read once from the template block at start-up. Records stay byte
 // for byte as stored; their parsed fields and resolved handlers sit beside them.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -18,12 +19,13 @@ struct EventArgs {
   std::int32_t arg(std::size_t i) const { return i < args.size() ? args[i] : 0; }
 };
 
-// A handler may return a value (a false one refuses a close, swallows a message, ...).
-using HandlerRoutine = std::optional<std::int32_t> (*)(const EventArgs&);
+// A handler may return a value (a false one refuses a close, swallows a message, ...). Routines
+// are bound to what they work on when the program's handler table is filled in.
+using HandlerRoutine = std::function<std::optional<std::int32_t>(const EventArgs&)>;
 
 struct ResolvedBinding {
   std::int32_t event = 0;
-  HandlerRoutine handler = nullptr;  // null: the binding names no handler
+  HandlerRoutine handler;  // empty: the binding names no handler
 };
 
 struct UnitTemplate {

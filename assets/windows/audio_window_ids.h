@@ -1,6 +1,7 @@
 #pragma once
 // Ids of the audio window and its units, as its description stores them.
 #include <cstdint>
+#include <optional>
 
 namespace audio_window {
 
@@ -15,10 +16,25 @@ enum Unit : std::uint32_t {
 };
 
 inline constexpr int kPageCount = 4, kButtonsPerPage = 20;
+inline constexpr std::uint32_t kPageButtonBase = 0x16010100, kPageButtonStride = 0x20;
 
 // Button n (1..20) of page p (0..3) of 选择夹1, named after its page: 常用鼓点1 ... 主持必备20.
 constexpr std::uint32_t pageButton(int page, int n) {
-  return 0x16010100 + static_cast<std::uint32_t>(page * 0x20 + n);
+  return kPageButtonBase + static_cast<std::uint32_t>(page) * kPageButtonStride + static_cast<std::uint32_t>(n);
+}
+
+struct PageButtonPosition {
+  int page = 0, n = 0;  // as pageButton() takes them
+  bool operator==(const PageButtonPosition&) const = default;
+};
+
+// Where a page button sits, from its unit id; nothing for a unit that is no page button.
+constexpr std::optional<PageButtonPosition> pageButtonPosition(std::uint32_t unit) {
+  if (unit < kPageButtonBase) return std::nullopt;
+  const std::uint32_t page = (unit - kPageButtonBase) / kPageButtonStride, n = (unit - kPageButtonBase) % kPageButtonStride;
+  if (page >= static_cast<std::uint32_t>(kPageCount) || n < 1 || n > static_cast<std::uint32_t>(kButtonsPerPage))
+    return std::nullopt;
+  return PageButtonPosition{static_cast<int>(page), static_cast<int>(n)};
 }
 
 }  // namespace audio_window

@@ -1,47 +1,44 @@
 #include "soundboard/bindings/page_bindings.h"
 
+#include <array>
+
 namespace {
 
 using Action = PageButtonBinding::Action;
 
-constexpr PageButtonBinding play(std::string_view unit, int effect) { return {unit, Action::playEffect, effect, false}; }
-constexpr PageButtonBinding loop(std::string_view unit, int effect) { return {unit, Action::playEffect, effect, true}; }
-constexpr PageButtonBinding stop(std::string_view unit) { return {unit, Action::stopOnly}; }
-constexpr PageButtonBinding none(std::string_view unit) { return {unit, Action::none}; }
+constexpr PageButtonBinding play(int effect) { return {Action::playEffect, effect, false}; }
+constexpr PageButtonBinding loop(int effect) { return {Action::playEffect, effect, true}; }
+constexpr PageButtonBinding stop() { return {Action::stopOnly}; }
+constexpr PageButtonBinding none() { return {Action::none}; }
 
-// Button 4 of every page is the signature jingle, FX-02; button 20 stops all sound.
-constexpr std::array<PageButtonBinding, kPageButtonCount> kBindings = {{
-    loop("常用鼓点1", 41), loop("常用鼓点2", 31), loop("常用鼓点3", 63), play("常用鼓点4", 2),
-    loop("常用鼓点5", 43), loop("常用鼓点6", 32), loop("常用鼓点7", 64), loop("常用鼓点8", 11),
-    loop("常用鼓点9", 23), loop("常用鼓点10", 22), none("常用鼓点11"), none("常用鼓点12"),
-    none("常用鼓点13"), none("常用鼓点14"), none("常用鼓点15"), none("常用鼓点16"),
-    none("常用鼓点17"), none("常用鼓点18"), none("常用鼓点19"), stop("常用鼓点20"),
-
-    play("人物配音1", 58), play("人物配音2", 60), play("人物配音3", 34), play("人物配音4", 2),
-    play("人物配音5", 46), play("人物配音6", 28), play("人物配音7", 16), play("人物配音8", 37),
-    play("人物配音9", 9), play("人物配音10", 30), play("人物配音11", 12), play("人物配音12", 45),
-    play("人物配音13", 27), play("人物配音14", 35), play("人物配音15", 47), play("人物配音16", 52),
-    play("人物配音17", 61), play("人物配音18", 56), play("人物配音19", 15), stop("人物配音20"),
-
-    play("日常音效1", 62), play("日常音效2", 51), play("日常音效3", 48), play("日常音效4", 2),
-    play("日常音效5", 21), play("日常音效6", 26), play("日常音效7", 13), play("日常音效8", 18),
-    play("日常音效9", 6), play("日常音效10", 57), play("日常音效11", 8), play("日常音效12", 59),
-    play("日常音效13", 42), play("日常音效14", 36), play("日常音效15", 29), play("日常音效16", 40),
-    play("日常音效17", 20), play("日常音效18", 44), play("日常音效19", 5), stop("日常音效20"),
-
-    play("主持必备1", 7), play("主持必备2", 3), play("主持必备3", 55), play("主持必备4", 2),
-    play("主持必备5", 38), play("主持必备6", 24), play("主持必备7", 25), play("主持必备8", 4),
-    play("主持必备9", 1), play("主持必备10", 50), play("主持必备11", 33), play("主持必备12", 19),
-    play("主持必备13", 53), play("主持必备14", 10), play("主持必备15", 39), play("主持必备16", 14),
-    play("主持必备17", 49), play("主持必备18", 17), play("主持必备19", 54), stop("主持必备20"),
+// Page by page, buttons 1 to 20, four to a row as they are laid out. Button 4 of every page is the
+// signature jingle, FX-02; button 20 stops all sound.
+using Page = std::array<PageButtonBinding, audio_window::kButtonsPerPage>;
+constexpr std::array<Page, audio_window::kPageCount> kBindings = {{
+    Page{loop(41), loop(31), loop(63), play(2),  // 常用鼓点
+         loop(43), loop(32), loop(64), loop(11),
+         loop(23), loop(22), none(), none(),
+         none(), none(), none(), none(),
+         none(), none(), none(), stop()},
+    Page{play(58), play(60), play(34), play(2),  // 人物配音
+         play(46), play(28), play(16), play(37),
+         play(9), play(30), play(12), play(45),
+         play(27), play(35), play(47), play(52),
+         play(61), play(56), play(15), stop()},
+    Page{play(62), play(51), play(48), play(2),  // 日常音效
+         play(21), play(26), play(13), play(18),
+         play(6), play(57), play(8), play(59),
+         play(42), play(36), play(29), play(40),
+         play(20), play(44), play(5), stop()},
+    Page{play(7), play(3), play(55), play(2),  // 主持必备
+         play(38), play(24), play(25), play(4),
+         play(1), play(50), play(33), play(19),
+         play(53), play(10), play(39), play(14),
+         play(49), play(17), play(54), stop()},
 }};
 
 }  // namespace
 
-const std::array<PageButtonBinding, kPageButtonCount>& pageButtonBindings() { return kBindings; }
-
-std::optional<PageButtonBinding> pageButtonBinding(std::string_view unit) {
-  for (const PageButtonBinding& b : kBindings)
-    if (b.unit == unit) return b;
-  return std::nullopt;
+const PageButtonBinding& pageButtonBinding(int page, int n) {
+  return kBindings.at(static_cast<std::size_t>(page)).at(static_cast<std::size_t>(n - 1));
 }

@@ -1,20 +1,15 @@
 #pragma once
 // What each of the audio window's 80 page buttons does when clicked: play a built-in effect (after
-// stopping all sound, maybe in a loop), only stop all sound, or nothing at all.
-#include <array>
-#include <optional>
-#include <string_view>
+// stopping all sound, maybe in a loop), only stop all sound, or nothing at all. Buttons are known by
+// their place (assets/windows/audio_window_ids.h); their names and captions are the description's.
+#include "assets/windows/audio_window_ids.h"
 
 struct PageButtonBinding {
   enum class Action { playEffect, stopOnly, none };
-  std::string_view unit;  // the button's unit name, e.g. "主持必备1"
-  Action action;
+  Action action = Action::none;
   int effect = 0;  // FX number 1..64 for playEffect
   bool loop = false;
 };
 
-inline constexpr int kPageButtonCount = 80;
-const std::array<PageButtonBinding, kPageButtonCount>& pageButtonBindings();
-
-// The binding of a page button by unit name; nothing for a unit that is no page button.
-std::optional<PageButtonBinding> pageButtonBinding(std::string_view unit);
+// Button n (1..20) of page (0..3).
+const PageButtonBinding& pageButtonBinding(int page, int n);

@@ -11,13 +11,13 @@ class HotkeySystem {
   virtual ~HotkeySystem() = default;
   virtual bool registerHotKey(WindowHandle window, int id, unsigned modifierFlags, unsigned keyCode) = 0;
   virtual bool unregisterHotKey(WindowHandle window, int id) = 0;
-  // Puts the hotkey procedure in front of the window's own; restore() undoes it.
+  // Puts the hotkey forwarder in front of the window's procedure; restore() takes only the
+  // forwarder out again, whoever else has joined the window since.
   virtual void subclass(WindowHandle window) = 0;
   virtual void restore(WindowHandle window) = 0;
 };
 
-// The notice a receiver gets for a hotkey: message 0x8075, wParam = identifier, lParam = 0.
-inline constexpr unsigned kHotkeyNotice = 0x8075;
+// A receiver gets each hotkey as private_message::kFeedback, wParam = identifier, lParam = 0.
 inline constexpr int kFirstHotkeyId = 33001;
 
 // Modifier codes 0..6 (none, Ctrl, Shift, Ctrl+Shift, Alt, Alt+Ctrl, Alt+Shift) as the system's

@@ -2,40 +2,46 @@
 
 #include <windows.h>
 
+#include "ui/private_messages.h"
+#include "ui/subclass_win32.h"
+
 namespace {
 
-WNDPROC savedProcedure = nullptr;
-
-LRESULT CALLBACK hotkeyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_HOTKEY) {
-    if (const int id = globalHotkeys().forwardedIdentifier(wParam))
-      SendMessageW(static_cast<HWND>(globalHotkeys().receiver()), kHotkeyNotice, static_cast<WPARAM>(id), 0);
-  }
-  return CallWindowProcW(savedProcedure, window, message, wParam, lParam);
-}
-
+// The forwarder sits in front of the registering window's procedure as a subclass link of its own.
 class Win32HotkeySystem final : public HotkeySystem {
  public:
+  void forwardFor(const GlobalHotkeys& hotkeys) { hotkeys_ = &hotkeys; }
+
   bool registerHotKey(WindowHandle window, int id, unsigned modifierFlags, unsigned keyCode) override {
     return RegisterHotKey(static_cast<HWND>(window), id, modifierFlags, keyCode) != FALSE;
   }
   bool unregisterHotKey(WindowHandle window, int id) override {
     return UnregisterHotKey(static_cast<HWND>(window), id) != FALSE;
   }
-  void subclass(WindowHandle window) override {
-    savedProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-        static_cast<HWND>(window), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&hotkeyProcedure)));
+  void subclass(WindowHandle window) override { (void)attachSubclass(static_cast<HWND>(window), *this); }
+  void restore(WindowHandle window) override { detachSubclass<Win32HotkeySystem>(static_cast<HWND>(window)); }
+
+  LRESULT subclassedMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_HOTKEY)
+      if (const int id = hotkeys_->forwardedIdentifier(wParam))
+        SendMessageW(static_cast<HWND>(hotkeys_->receiver()), private_message::kFeedback, static_cast<WPARAM>(id), 0);
+    return DefSubclassProc(window, message, wParam, lParam);
   }
-  void restore(WindowHandle window) override {
-    SetWindowLongPtrW(static_cast<HWND>(window), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(savedProcedure));
-    savedProcedure = nullptr;
-  }
+
+ private:
+  const GlobalHotkeys* hotkeys_ = nullptr;
+};
+
+// The bookkeeping and the system it works on, made together so the forwarder knows its hotkeys.
+struct ProgramHotkeys {
+  ProgramHotkeys() { system.forwardFor(hotkeys); }
+  Win32HotkeySystem system;
+  GlobalHotkeys hotkeys{system};
 };
 
 }  // namespace
 
 GlobalHotkeys& globalHotkeys() {
-  static Win32HotkeySystem system;
-  static GlobalHotkeys hotkeys(system);
-  return hotkeys;
+  static ProgramHotkeys program;
+  return program.hotkeys;
 }

@@ -32,24 +32,23 @@ OwnedBitmap bitmapThroughOle(std::string_view bytes) {
   if (!memory) return nullptr;
   std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
   GlobalUnlock(memory);
-  IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
+  IStream* rawStream = nullptr;
+  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &rawStream))) {
     GlobalFree(memory);
     return nullptr;
   }
-  IPicture* picture = nullptr;
-  OwnedBitmap copy;
-  if (SUCCEEDED(OleLoadPicture(stream, static_cast<LONG>(bytes.size()), FALSE, IID_IPicture,
-                               reinterpret_cast<void**>(&picture)))) {
-    OLE_HANDLE handle = 0;
-    short type = 0;
-    if (SUCCEEDED(picture->get_Type(&type)) && type == PICTYPE_BITMAP && SUCCEEDED(picture->get_Handle(&handle)))
-      copy.reset(static_cast<HBITMAP>(
-          CopyImage(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0, 0)));
-    picture->Release();
-  }
-  stream->Release();
-  return copy;
+  const ComPtr<IStream> stream(rawStream);
+  IPicture* rawPicture = nullptr;
+  if (FAILED(OleLoadPicture(stream.get(), static_cast<LONG>(bytes.size()), FALSE, IID_IPicture,
+                            reinterpret_cast<void**>(&rawPicture))))
+    return nullptr;
+  const ComPtr<IPicture> picture(rawPicture);
+  OLE_HANDLE handle = 0;
+  short type = 0;
+  if (FAILED(picture->get_Type(&type)) || type != PICTYPE_BITMAP || FAILED(picture->get_Handle(&handle)))
+    return nullptr;
+  return OwnedBitmap(
+      static_cast<HBITMAP>(CopyImage(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0, 0)));
 }
 
 }  // namespace

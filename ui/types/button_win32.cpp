@@ -2,7 +2,6 @@
 // onto several lines when it does not fit. Property 8 is the caption.
 #include "ui/format/control_properties.h"
 #include "ui/format/events.h"
-#include "ui/loader_win32.h"
 #include "ui/pictures/bitmaps_win32.h"
 #include "ui/types/standard_control_win32.h"
 #include "ui/types/control_text_win32.h"
@@ -45,7 +44,7 @@ class Button final : public StandardControlUnit {
 
  private:
   void notified(WORD code) override {
-    if (code == BN_CLICKED) RaiseEvent(windowId, unitId, event::click);
+    if (code == BN_CLICKED) raise(event::click);
   }
 
   OwnedBitmap picture_;

@@ -13,8 +13,7 @@ class CheckBox final : public Unit {
                                 WS_CHILD | WS_CLIPSIBLINGS | c.style | BS_AUTOCHECKBOX, r.left, r.top, r.width,
                                 r.height, c.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.controlId)),
                                 GetModuleHandleW(nullptr), nullptr);
-    if (!hwnd) return false;
-    attach(hwnd);
+    if (!hwnd || !attach(hwnd)) return false;
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     return true;
   }

@@ -4,13 +4,12 @@
 #include "ui/format/control_properties.h"
 #include "ui/format/events.h"
 #include "ui/gbk_text_win32.h"
-#include "ui/loader_win32.h"
+#include "ui/private_messages.h"
 #include "ui/types/standard_control_win32.h"
 #include "ui/types/unit_types_win32.h"
 
 namespace {
 
-constexpr UINT kItemChosen = WM_APP + 0x77;
 constexpr int kListHeight = 160;  // the dropped list, beyond the unit's own height
 
 DWORD listKindStyle(std::uint32_t kind) {
@@ -81,17 +80,17 @@ class ComboBox final : public StandardControlUnit {
   void notified(WORD code) override {
     if (programChanges_) return;
     switch (code) {
-      case CBN_SELENDOK: PostMessageW(hwnd_, kItemChosen, 0, 0); break;
-      case CBN_EDITCHANGE: RaiseEvent(windowId, unitId, event::editTextChanged); break;
-      case CBN_DROPDOWN: RaiseEvent(windowId, unitId, event::listDroppingDown); break;
-      case CBN_DBLCLK: RaiseEvent(windowId, unitId, event::listDoubleClick); break;
+      case CBN_SELENDOK: PostMessageW(hwnd_, private_message::kItemChosen, 0, 0); break;
+      case CBN_EDITCHANGE: raise(event::editTextChanged); break;
+      case CBN_DROPDOWN: raise(event::listDroppingDown); break;
+      case CBN_DBLCLK: raise(event::listDoubleClick); break;
       default: break;
     }
   }
 
   bool intercept(UINT msg, WPARAM, LPARAM, LRESULT& result) override {
-    if (msg != kItemChosen) return false;
-    RaiseEvent(windowId, unitId, event::itemChosen);
+    if (msg != private_message::kItemChosen) return false;
+    raise(event::itemChosen);
     result = 0;
     return true;
   }

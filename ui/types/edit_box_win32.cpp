@@ -26,8 +26,7 @@ class EditBox final : public Unit {
                                 r.top, r.width, r.height, c.parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.controlId)), GetModuleHandleW(nullptr),
                                 nullptr);
-    if (!hwnd) return false;
-    attach(hwnd);
+    if (!hwnd || !attach(hwnd)) return false;
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     if (p->maxLength) SendMessageW(hwnd, EM_LIMITTEXT, p->maxLength, 0);
     passwordChar_ = p->passwordChar;

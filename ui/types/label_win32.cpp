@@ -1,12 +1,10 @@
 // Label (标签): paints its parent's background and its caption, and answers the feedback message
-// 0x8075 with its event 0, handing the handler's value back to the sender.
+// with its event 0, handing the handler's value back to the sender.
 #include "ui/format/events.h"
-#include "ui/loader_win32.h"
+#include "ui/private_messages.h"
 #include "ui/types/text_unit_win32.h"
 
 namespace {
-
-constexpr UINT kFeedbackMessage = 0x8075;
 
 class Label final : public TextUnit {
  public:
@@ -15,9 +13,8 @@ class Label final : public TextUnit {
 
  private:
   LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override {
-    if (msg == kFeedbackMessage) {
-      const RaiseResult r =
-          RaiseEvent(windowId, unitId, event::feedback, {static_cast<std::int32_t>(wp), static_cast<std::int32_t>(lp)});
+    if (msg == private_message::kFeedback) {
+      const RaiseResult r = raise(event::feedback, {static_cast<std::int32_t>(wp), static_cast<std::int32_t>(lp)});
       return r.returned ? *r.returned : 0;
     }
     return TextUnit::handle(msg, wp, lp);

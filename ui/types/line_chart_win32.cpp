@@ -91,7 +91,6 @@ class LineChart final : public OwnWindowUnit {
     SelectObject(dc, old);
   }
 
-  using OwnedPen = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>;
   LineChartProperties look_;
   LineChartData data_;
 };

@@ -1,6 +1,6 @@
 #pragma once
-// A unit drawn by a window class of its own: one window procedure finds the unit object, which
-// was handed over at creation, and lets it handle the message.
+// A unit drawn by a window class of its own. The class has the system's default procedure; the
+// unit sits in front of it like every other unit (Unit::attach) and handles what it draws.
 #include "ui/unit_win32.h"
 
 class OwnWindowUnit : public Unit {
@@ -25,10 +25,10 @@ class OwnWindowUnit : public Unit {
       case WM_ERASEBKGND:
         return 1;
       default:
-        return DefWindowProcW(hwnd_, msg, wp, lp);
+        return DefSubclassProc(hwnd_, msg, wp, lp);
     }
   }
 
  private:
-  static LRESULT CALLBACK procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) final;
 };

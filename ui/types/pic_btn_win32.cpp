@@ -4,7 +4,6 @@
 
 #include "ui/format/events.h"
 #include "ui/format/property_data.h"
-#include "ui/loader_win32.h"
 #include "ui/picbtn_behaviour.h"
 #include "ui/pictures/bitmaps_win32.h"
 #include "ui/pictures/region_runs.h"
@@ -169,12 +168,14 @@ class PicBtn final : public OwnWindowUnit {
   LRESULT mouse(Input input, bool over, bool held) {
     const Situation s{IsWindowEnabled(hwnd_) != FALSE, over, held, GetCapture() == hwnd_};
     const Step step = toggleMode() ? toggle(state_, selected_, input, s) : push(state_, input, s);
+    changingCapture_ = true;  // the WM_CAPTURECHANGED this causes is the button's own doing
     if (step.capture == Capture::take && GetCapture() != hwnd_) SetCapture(hwnd_);
     if (step.capture == Capture::release && GetCapture() == hwnd_) ReleaseCapture();
+    changingCapture_ = false;
     if (step.flipSelected) selected_ = !selected_;
     setState(step.state);
     // Last: the click's handler may destroy this button with its window.
-    if (step.click) RaiseEvent(windowId, unitId, event::click);
+    if (step.click) raise(event::click);
     return 0;
   }
 
@@ -183,6 +184,9 @@ class PicBtn final : public OwnWindowUnit {
       case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: return mouse(Input::leftDown, inside(lp), true);
       case WM_MOUSEMOVE: return mouse(Input::move, pointerOver(lp), (wp & MK_LBUTTON) != 0);
       case WM_LBUTTONUP: return mouse(Input::leftUp, inside(lp), false);
+      case WM_CAPTURECHANGED:
+        if (changingCapture_ || reinterpret_cast<HWND>(lp) == hwnd_) return 0;
+        return mouse(Input::captureLost, false, false);
       case WM_ENABLE: redraw(); return 0;
       default: return OwnWindowUnit::handle(msg, wp, lp);
     }
@@ -193,6 +197,7 @@ class PicBtn final : public OwnWindowUnit {
   State state_ = State::normal;
   bool selected_ = false;
   bool shaped_ = false;
+  bool changingCapture_ = false;
 };
 
 }  // namespace

@@ -1,17 +1,7 @@
 #include "ui/types/standard_control_win32.h"
 
-#include <commctrl.h>
-
 #include "ui/gbk_text_win32.h"
-#include "ui/types/reflected_command_win32.h"
-
-namespace {
-constexpr UINT_PTR kSubclassId = 1;
-}
-
-StandardControlUnit::~StandardControlUnit() {
-  if (hwnd_ && IsWindow(hwnd_)) RemoveWindowSubclass(hwnd_, procedure, kSubclassId);
-}
+#include "ui/private_messages.h"
 
 bool StandardControlUnit::createControl(const UnitContext& c, const wchar_t* className, DWORD style,
                                         std::string_view text, std::string_view font, int height) {
@@ -20,21 +10,18 @@ bool StandardControlUnit::createControl(const UnitContext& c, const wchar_t* cla
                               r.left, r.top, r.width, height, c.parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.controlId)), GetModuleHandleW(nullptr),
                               nullptr);
-  if (!hwnd) return false;
-  attach(hwnd);
+  if (!hwnd || !attach(hwnd)) return false;
   font_ = fontFromProperty(font);
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOrDefault(font_)), FALSE);
-  return SetWindowSubclass(hwnd, procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  return true;
 }
 
-LRESULT CALLBACK StandardControlUnit::procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
-  auto* unit = reinterpret_cast<StandardControlUnit*>(self);
-  if (msg == kReflectedCommand) {
-    unit->notified(HIWORD(wp));
+LRESULT StandardControlUnit::subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == private_message::kReflectedCommand) {
+    notified(HIWORD(wp));
     return 0;
   }
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, procedure, kSubclassId);
   LRESULT result = 0;
-  if (unit->intercept(msg, wp, lp, result)) return result;
+  if (intercept(msg, wp, lp, result)) return result;
   return DefSubclassProc(hwnd, msg, wp, lp);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // A unit built on one of the system's control classes (BUTTON, COMBOBOX): created with the unit's
-// rectangle and flags, subclassed so that the notifications its parent hands back reach it.
+// rectangle and flags; the notifications its parent hands back reach it through Unit::attach.
 #include <string_view>
 
 #include "ui/types/stored_font_win32.h"
@@ -9,7 +9,6 @@
 class StandardControlUnit : public Unit {
  public:
   using Unit::Unit;
-  ~StandardControlUnit() override;
 
  protected:
   bool createControl(const UnitContext& c, const wchar_t* className, DWORD style, std::string_view text,
@@ -22,5 +21,5 @@ class StandardControlUnit : public Unit {
   OwnedFont font_;
 
  private:
-  static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR self);
+  LRESULT subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) final;
 };

@@ -3,13 +3,9 @@
 // means the default GUI font.
 #include <windows.h>
 
-#include <memory>
 #include <string_view>
-#include <type_traits>
 
 #include "ui/handles_win32.h"
-
-using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 
 OwnedFont fontFromProperty(std::string_view logfont);
 

@@ -5,7 +5,6 @@
 
 #include "ui/controls/tab_pages.h"
 #include "ui/format/control_properties.h"
-#include "ui/loader_win32.h"
 #include "ui/types/own_window_unit_win32.h"
 #include "ui/types/unit_types_win32.h"
 
@@ -42,17 +41,17 @@ class Tab final : public OwnWindowUnit {
     current_ = page;
     for (std::size_t p = 0; p < pages_.size(); ++p)
       for (std::uint32_t id : pages_[p])
-        if (Unit* unit = GetUnit(windowId, id); unit && unit->hwnd())
+        if (Unit* unit = host_.GetUnit(windowId, id); unit && unit->hwnd())
           ShowWindow(unit->hwnd(), p == page && visibleMark(id) ? SW_SHOWNA : SW_HIDE);
     HWND window = GetAncestor(hwnd_, GA_ROOT);
     if (GetActiveWindow() != window) return;
     const std::vector<std::uint32_t> ordered = inRecordOrder(pages_[page]);
     if (const auto focus = focusOnShow(ordered, focusOrders(ordered)))
-      if (Unit* unit = GetUnit(windowId, *focus); unit && unit->hwnd()) SetFocus(unit->hwnd());
+      if (Unit* unit = host_.GetUnit(windowId, *focus); unit && unit->hwnd()) SetFocus(unit->hwnd());
   }
 
   const UnitRecord* record(std::uint32_t id) const {
-    const WindowTemplate* w = windowTable().find(windowId);
+    const WindowTemplate* w = host_.windowTable().find(windowId);
     const UnitTemplate* u = w ? w->find(id) : nullptr;
     return u && u->unit ? &*u->unit : nullptr;
   }
@@ -61,7 +60,7 @@ class Tab final : public OwnWindowUnit {
     return r && (r->flags & unit_flag::visible);
   }
   std::vector<std::uint32_t> inRecordOrder(std::vector<std::uint32_t> ids) const {
-    const WindowTemplate* w = windowTable().find(windowId);
+    const WindowTemplate* w = host_.windowTable().find(windowId);
     const auto index = [&](std::uint32_t id) { return w->find(id) - w->units.data(); };
     if (w) std::sort(ids.begin(), ids.end(), [&](auto a, auto b) { return index(a) < index(b); });
     return ids;

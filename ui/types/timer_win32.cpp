@@ -1,20 +1,15 @@
 // Timer (时钟): raises its tick (event 0) every `interval` milliseconds; an interval of 0 stops it.
-// Ticks come through the message loop, so none reaches a handler while a window is being built.
-#include <map>
-
-#include "ui/format/events.h"
-#include "ui/loader_win32.h"
+// The system timer belongs to the unit's window, numbered with the unit id, so its WM_TIMER comes
+// through the message loop to that window (none reaches a handler while a window is being built)
+// and goes with the window.
 #include "ui/types/non_visual_unit_win32.h"
 #include "ui/types/unit_types_win32.h"
 
 namespace {
 
-class Timer;
-std::map<UINT_PTR, Timer*> running;  // system timer id -> its unit
-
 class Timer final : public NonVisualUnit {
  public:
-  using NonVisualUnit::NonVisualUnit;
+  explicit Timer(const UnitContext& c) : NonVisualUnit(c), window_(c.parent) {}
   ~Timer() override { stop(); }
 
   std::optional<PropertyValue> property(int index) const override {
@@ -27,26 +22,19 @@ class Timer final : public NonVisualUnit {
     if (!ms) return false;
     stop();
     interval_ = *ms > 0 ? *ms : 0;
-    if (interval_ > 0) {
-      id_ = SetTimer(nullptr, 0, static_cast<UINT>(interval_), elapsed);
-      if (id_) running[id_] = this;
-    }
+    if (interval_ > 0) running_ = SetTimer(window_, unitId, static_cast<UINT>(interval_), nullptr) != 0;
     return true;
   }
 
  private:
   void stop() {
-    if (!id_) return;
-    KillTimer(nullptr, id_);
-    running.erase(id_);
-    id_ = 0;
-  }
-  static void CALLBACK elapsed(HWND, UINT, UINT_PTR id, DWORD) {
-    if (const auto t = running.find(id); t != running.end()) RaiseEvent(t->second->windowId, t->second->unitId, event::tick);
+    if (running_ && IsWindow(window_)) KillTimer(window_, unitId);
+    running_ = false;
   }
 
+  HWND window_;
   std::int32_t interval_ = 0;
-  UINT_PTR id_ = 0;
+  bool running_ = false;
 };
 
 }  // namespace

@@ -34,10 +34,9 @@ Styles stylesOf(const WindowProperties& p, bool owned) {
 
 }  // namespace
 
-std::unique_ptr<WindowUnit> WindowUnit::create(const UnitContext& c, HMENU menuBar, WNDPROC proc, bool modal,
-                                               HWND hiddenOwner) {
+std::unique_ptr<WindowUnit> WindowUnit::create(const UnitContext& c, HMENU menuBar, bool modal, HWND hiddenOwner) {
   auto properties = propertiesOrDefaults<WindowProperties>(c.record);
-  if (!properties || !registerUnitClass(kClassName, proc, CS_DBLCLKS)) return nullptr;
+  if (!properties || !registerUnitClass(kClassName, DefWindowProcW, CS_DBLCLKS)) return nullptr;
   std::unique_ptr<WindowUnit> unit(new WindowUnit(c, std::move(*properties)));
   const WindowProperties& p = unit->properties_;
   const UnitRecord& r = c.record;
@@ -52,7 +51,10 @@ std::unique_ptr<WindowUnit> WindowUnit::create(const UnitContext& c, HMENU menuB
   HWND hwnd = CreateWindowExW(s.exStyle, kClassName, wideFromGbk(p.caption).c_str(), s.style, left, top, r.width,
                               r.height, owner, menuBar, GetModuleHandleW(nullptr), nullptr);
   if (!hwnd) return nullptr;
-  unit->attach(hwnd);
+  if (!unit->attach(hwnd)) {
+    ::DestroyWindow(hwnd);
+    return nullptr;
+  }
   RECT outer{};
   GetWindowRect(hwnd, &outer);
   if (outer.right - outer.left != r.width || outer.bottom - outer.top != r.height)

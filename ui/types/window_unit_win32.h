@@ -8,15 +8,12 @@ namespace window_property {
 inline constexpr int caption = 8, alwaysOnTop = 9, icon = 10;
 }
 
-// The tray icon's callback message; the window turns it into its event 9.
-inline constexpr UINT kTrayIconMessage = WM_APP + 0x100;
-
 class WindowUnit final : public Unit {
  public:
   // `menuBar` becomes the window's (it is destroyed with it). Without an owner, a modal window or
-  // one kept out of the task bar is owned by `hiddenOwner`.
-  static std::unique_ptr<WindowUnit> create(const UnitContext& c, HMENU menuBar, WNDPROC proc, bool modal,
-                                            HWND hiddenOwner);
+  // one kept out of the task bar is owned by `hiddenOwner`. The window class has the system's
+  // default procedure: the framework puts the window's handling in front of it.
+  static std::unique_ptr<WindowUnit> create(const UnitContext& c, HMENU menuBar, bool modal, HWND hiddenOwner);
 
   std::optional<PropertyValue> property(int index) const override;
   bool setProperty(int index, const PropertyValue& value) override;

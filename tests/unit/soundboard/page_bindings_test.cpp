@@ -1,52 +1,44 @@
 // The soundboard's shape as a whole: every page's fixed buttons, every effect bound exactly once
-// (but the shared jingle), loops only among the drums.
+// (but the shared jingle), loops only among the drums; and the page buttons found by their place.
 #include "soundboard/bindings/page_bindings.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
-#include <string>
 
 namespace {
 
 using Action = PageButtonBinding::Action;
-const char* const kPages[] = {"常用鼓点", "人物配音", "日常音效", "主持必备"};
+using namespace audio_window;
 
-TEST(PageBindings, EachPageHasTwentyButtonsInOrderWithTheJingleFourthAndStopLast) {
-  const auto& all = pageButtonBindings();
-  for (int page = 0; page < 4; ++page) {
-    for (int k = 1; k <= 20; ++k) {
-      const PageButtonBinding& b = all[static_cast<std::size_t>(page * 20 + k - 1)];
-      EXPECT_EQ(b.unit, std::string(kPages[page]) + std::to_string(k));
-      if (k == 4) {
-        EXPECT_TRUE(b.action == Action::playEffect && b.effect == 2 && !b.loop) << b.unit;
-      }
-      if (k == 20) {
-        EXPECT_EQ(b.action, Action::stopOnly) << b.unit;
-      }
-    }
+TEST(PageBindings, EveryPageHasTheJingleFourthAndStopLast) {
+  for (int page = 0; page < kPageCount; ++page) {
+    const PageButtonBinding& jingle = pageButtonBinding(page, 4);
+    EXPECT_TRUE(jingle.action == Action::playEffect && jingle.effect == 2 && !jingle.loop) << "page " << page;
+    EXPECT_EQ(pageButtonBinding(page, 20).action, Action::stopOnly) << "page " << page;
   }
 }
 
 TEST(PageBindings, SixtyFourDistinctEffectsOnSixtySevenButtonsNineLoopingDrums) {
   std::map<int, int> uses;
   int stops = 0, nones = 0, loops = 0;
-  for (const PageButtonBinding& b : pageButtonBindings()) {
-    switch (b.action) {
-      case Action::playEffect:
-        ASSERT_GE(b.effect, 1);
-        ASSERT_LE(b.effect, 64);
-        ++uses[b.effect];
-        if (b.loop) {
-          ++loops;
-          EXPECT_EQ(b.unit.substr(0, std::string("常用鼓点").size()), "常用鼓点") << b.unit;
-        }
-        break;
-      case Action::stopOnly: ++stops; break;
-      case Action::none: ++nones; break;
+  for (int page = 0; page < kPageCount; ++page)
+    for (int n = 1; n <= kButtonsPerPage; ++n) {
+      const PageButtonBinding& b = pageButtonBinding(page, n);
+      switch (b.action) {
+        case Action::playEffect:
+          ASSERT_GE(b.effect, 1);
+          ASSERT_LE(b.effect, 64);
+          ++uses[b.effect];
+          if (b.loop) {
+            ++loops;
+            EXPECT_EQ(page, 0) << "only 常用鼓点 loops; button " << n;
+          }
+          break;
+        case Action::stopOnly: ++stops; break;
+        case Action::none: ++nones; break;
+      }
     }
-  }
   EXPECT_EQ(uses.size(), 64u);
   for (const auto& [effect, count] : uses) EXPECT_EQ(count, effect == 2 ? 4 : 1) << "FX-" << effect;
   EXPECT_EQ(loops, 9);
@@ -54,17 +46,32 @@ TEST(PageBindings, SixtyFourDistinctEffectsOnSixtySevenButtonsNineLoopingDrums) 
   EXPECT_EQ(nones, 9);
 }
 
-TEST(PageBindings, LookUpByUnitName) {
-  const auto applause = pageButtonBinding("主持必备1");
-  ASSERT_TRUE(applause);
-  EXPECT_EQ(applause->effect, 7);
-  EXPECT_FALSE(applause->loop);
-  const auto drum = pageButtonBinding("常用鼓点1");
-  ASSERT_TRUE(drum);
-  EXPECT_TRUE(drum->loop);
-  EXPECT_EQ(pageButtonBinding("常用鼓点11")->action, Action::none);
-  EXPECT_FALSE(pageButtonBinding("类型1"));
-  EXPECT_FALSE(pageButtonBinding("主持必备21"));
+TEST(PageBindings, LookUpByPageAndPosition) {
+  EXPECT_EQ(pageButtonBinding(3, 1).effect, 7) << "主持必备1, 持续掌声";
+  EXPECT_FALSE(pageButtonBinding(3, 1).loop);
+  EXPECT_TRUE(pageButtonBinding(0, 1).loop) << "常用鼓点1";
+  EXPECT_EQ(pageButtonBinding(0, 11).action, Action::none);
+}
+
+// The handler finds a clicked button's place from its unit id: every page button round-trips, and
+// ids just outside the pages, between them, or of other units are no page button.
+TEST(PageButtonPosition, EveryPageButtonAndNothingElse) {
+  for (int page = 0; page < kPageCount; ++page)
+    for (int n = 1; n <= kButtonsPerPage; ++n)
+      EXPECT_EQ(pageButtonPosition(pageButton(page, n)), (PageButtonPosition{page, n})) << page << "/" << n;
+  const struct {
+    const char* what;
+    std::uint32_t unit;
+  } notButtons[] = {
+      {"button 0 of page 1", pageButton(0, 0)},
+      {"button 21 of page 1", pageButton(0, 21)},
+      {"the last id before page 2", pageButton(1, 0) - 1},
+      {"button 1 of a fifth page", pageButton(4, 1)},
+      {"below the pages", kPageButtonBase - 1},
+      {"类型1", 类型1},
+      {"自定义音效1", 自定义音效1},
+  };
+  for (const auto& c : notButtons) EXPECT_FALSE(pageButtonPosition(c.unit)) << c.what;
 }
 
 }  // namespace

@@ -38,6 +38,33 @@ TEST(PicBtnPush, PressLeaveReturnAndReleaseClicksOnce) {
   EXPECT_EQ(clicks, 1);
 }
 
+// Another window takes the capture while the button is held down (a message box, a menu): the
+// button lets go of its pressed picture, and releasing over it afterwards is no click.
+TEST(PicBtnPush, CaptureTakenAwayMidPressEndsThePressWithoutAClick) {
+  State s = normal;
+  bool captured = false;
+  int clicks = 0;
+  const auto feed = [&](Input in, bool over, bool held) {
+    const Step step = push(s, in, {true, over, held, captured});
+    s = step.state;
+    if (step.capture == Capture::take) captured = true;
+    if (step.capture == Capture::release) captured = false;
+    clicks += step.click;
+  };
+  feed(Input::move, true, false);
+  feed(Input::leftDown, true, true);
+  ASSERT_EQ(s, pressed);
+  captured = false;  // the system moved the capture elsewhere
+  feed(Input::captureLost, true, true);
+  EXPECT_EQ(s, normal);
+  feed(Input::leftUp, true, false);
+  EXPECT_EQ(clicks, 0);
+  feed(Input::move, true, false);
+  feed(Input::leftDown, true, true);
+  feed(Input::leftUp, true, false);
+  EXPECT_EQ(clicks, 1) << "the next whole press clicks again";
+}
+
 TEST(PicBtnToggle, ReleaseInsideFlipsAndOnlyThat) {
   const Situation inside{true, true, false, false}, outside{true, false, false, false};
   EXPECT_EQ(toggle(normal, false, Input::leftUp, inside), (Step{pressed, Capture::release, true, true}));

@@ -1,6 +1,7 @@
 #pragma once
-// The window catalogue's tables as rows of text, derived from the embedded block, so that a test
-// can hold them against the tables written out by hand.
+// Each window's units as rows of text (name, type, parent, rectangle, flags, cursor, what it shows,
+// its bindings), derived from the embedded block, so that a test can hold them against rows
+// written out by hand.
 #include <cstdint>
 #include <string>
 #include <vector>

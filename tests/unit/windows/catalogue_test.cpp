@@ -1,5 +1,5 @@
-// Every row of the window catalogue, derived from the block the program embeds, against the
-// catalogue's tables written out here by hand, in record order.
+// Every unit of the five windows, derived from the block the program embeds, against rows written
+// out here by hand, in record order.
 #include <gtest/gtest.h>
 
 #include "assets/windows/handlers.h"

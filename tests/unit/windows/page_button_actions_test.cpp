@@ -1,6 +1,7 @@
 // What each of the audio window's 80 page buttons does when clicked, worked out the way the program
-// does it (the click binding stored in the embedded window description, then the soundboard's table
-// for the effect buttons) and held against the bindings written out here by hand.
+// does it (the click binding stored in the embedded window description, then the button's place
+// from its unit id and the soundboard's table at that place) and held against the bindings written
+// out here by hand.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -24,16 +25,18 @@ std::ostream& operator<<(std::ostream& out, const ButtonAction& a) { return out 
 
 std::string fx(int n) { return (n < 10 ? "FX-0" : "FX-") + std::to_string(n); }
 
-ButtonAction actionOf(const UnitRecord& unit) {
+ButtonAction actionOf(std::uint32_t id, const UnitRecord& unit) {
   const auto properties = ButtonProperties::read(unit.propertyData);
   const std::string caption = properties ? properties->caption : "?";
   for (const EventBinding& b : unit.bindings) {
     if (b.event != event::click) continue;
     if (b.handler == handlerReference(Handler::stopAllSound)) return {caption, "stop"};
     if (b.handler != handlerReference(Handler::playPageEffect)) return {caption, "other handler"};
-    const auto binding = pageButtonBinding(unit.name);
-    if (!binding || binding->action != PageButtonBinding::Action::playEffect) return {caption, "no effect"};
-    return {caption, fx(binding->effect) + (binding->loop ? " loop" : "")};
+    const auto position = audio_window::pageButtonPosition(id);
+    if (!position) return {caption, "no page button"};
+    const PageButtonBinding& binding = pageButtonBinding(position->page, position->n);
+    if (binding.action != PageButtonBinding::Action::playEffect) return {caption, "no effect"};
+    return {caption, fx(binding.effect) + (binding.loop ? " loop" : "")};
   }
   return {caption, "none"};
 }
@@ -70,7 +73,7 @@ TEST(PageButtonActions, EveryButtonDoesWhatItsCaptionPromises) {
     for (int n = 1; n <= audio_window::kButtonsPerPage; ++n) {
       const auto found = units.find(audio_window::pageButton(page, n));
       ASSERT_NE(found, units.end()) << "page " << page + 1 << " button " << n;
-      EXPECT_EQ(actionOf(found->second), kExpected[static_cast<std::size_t>(page)][static_cast<std::size_t>(n - 1)])
+      EXPECT_EQ(actionOf(found->first, found->second), kExpected[static_cast<std::size_t>(page)][static_cast<std::size_t>(n - 1)])
           << found->second.name;
     }
   }

@@ -1,17 +1,21 @@
-// The hotkey procedure on real windows: WM_HOTKEY for an issued identifier reaches the receiver as
-// a 0x8075 notice, and the window's own procedure still sees every message.
+// The hotkey forwarder on real windows: WM_HOTKEY for an issued identifier reaches the receiver as
+// a feedback message, the window's own procedure still sees every message, and a handler another
+// part of the program put on the same window later stays when the forwarder leaves.
 #include "soundboard/hotkeys/global_hotkeys_win32.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "ui/private_messages.h"
+
 namespace {
 
 std::vector<WPARAM> ownHotkeys;       // WM_HOTKEY seen by the main window's own procedure
-std::vector<WPARAM> receiverNotices;  // 0x8075 notices seen by the receiver
+std::vector<WPARAM> receiverNotices;  // feedback messages seen by the receiver
 
 LRESULT CALLBACK ownProcedure(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   if (m == WM_HOTKEY) ownHotkeys.push_back(wp);
@@ -19,7 +23,7 @@ LRESULT CALLBACK ownProcedure(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CALLBACK receiverProcedure(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-  if (m == kHotkeyNotice) receiverNotices.push_back(wp);
+  if (m == private_message::kFeedback) receiverNotices.push_back(wp);
   return DefWindowProcW(w, m, wp, lp);
 }
 
@@ -54,6 +58,34 @@ TEST(GlobalHotkeysWin32, HotkeysReachTheReceiverAndTheWindowsOwnProcedure) {
 
   for (int id : ids) EXPECT_TRUE(globalHotkeys().UnregisterGlobalHotkey(main, id));
   EXPECT_EQ(GetWindowLongPtrW(main, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&ownProcedure));
+  DestroyWindow(label);
+  DestroyWindow(main);
+}
+
+std::vector<WPARAM> laterHotkeys;  // WM_HOTKEY seen by a handler put on the window after the forwarder
+
+LRESULT CALLBACK laterHandler(HWND w, UINT m, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+  if (m == WM_HOTKEY) laterHotkeys.push_back(wp);
+  return DefSubclassProc(w, m, wp, lp);
+}
+
+TEST(GlobalHotkeysWin32, AHandlerJoinedAfterTheForwarderStaysWhenTheForwarderLeaves) {
+  HWND main = makeWindow(L"HotkeyTestMain2", ownProcedure);
+  HWND label = makeWindow(L"HotkeyTestLabel2", receiverProcedure);
+  ASSERT_TRUE(main && label);
+  receiverNotices.clear();
+  ownHotkeys.clear();
+
+  const int id = globalHotkeys().RegisterGlobalHotkey(main, label, 0, VK_F5);
+  ASSERT_NE(id, 0);
+  ASSERT_TRUE(SetWindowSubclass(main, laterHandler, 7, 0));
+  ASSERT_TRUE(globalHotkeys().UnregisterGlobalHotkey(main, id));
+
+  PostMessageW(main, WM_HOTKEY, static_cast<WPARAM>(id), 0);
+  pump();
+  EXPECT_EQ(laterHotkeys, (std::vector<WPARAM>{static_cast<WPARAM>(id)})) << "the later handler is still there";
+  EXPECT_EQ(ownHotkeys, (std::vector<WPARAM>{static_cast<WPARAM>(id)}));
+  EXPECT_TRUE(receiverNotices.empty()) << "the forwarder is gone";
   DestroyWindow(label);
   DestroyWindow(main);
 }

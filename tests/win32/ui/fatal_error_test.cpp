@@ -7,7 +7,7 @@
 
 #include "recording_handlers.h"
 #include "ui/gbk_text_win32.h"
-#include "ui/loader_win32.h"
+#include "ui/window_framework_win32.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ TEST(FatalErrorDeathTest, AnUnreadableBlockShowsTheErrorBoxAndExitsWithMinusOne)
   EXPECT_EXIT(
       {
         std::thread(answerTheErrorBox).detach();
-        ReadTemplates("\x08\0\0\0truncated", none);
+        testWindows().ReadTemplates("\x08\0\0\0truncated", none);
       },
       ::testing::ExitedWithCode(-1), "box: 运行时出错!\\s+错误信息：载入窗口模板数据段出错!");
 }
@@ -43,7 +43,7 @@ TEST(FatalErrorDeathTest, PropertyAccessOnAWindowThatIsNotLoadedIsFatal) {
   EXPECT_EXIT(
       {
         std::thread(answerTheErrorBox).detach();
-        (void)GetProperty(0x52019999, 0, 0);
+        (void)testWindows().GetProperty(0x52019999, 0, 0);
       },
       ::testing::ExitedWithCode(-1), "box: 运行时出错!\\s+错误信息：指定窗口或窗口组件不存在或尚未载入");
 }

@@ -6,9 +6,10 @@
 #include "assets/windows/handlers.h"
 #include "assets/windows/main_window_ids.h"
 #include "recording_handlers.h"
+#include "ui/private_messages.h"
 #include "ui/block_resource_win32.h"
 #include "ui/format/events.h"
-#include "ui/loader_win32.h"
+#include "ui/window_framework_win32.h"
 #include "ui/menus_win32.h"
 #include "ui/resources.h"
 #include "ui/types/unit_types_win32.h"
@@ -23,21 +24,20 @@ std::size_t ref(Handler h) { return handlerReference(h); }
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    startLikeTheProgram();
     recorded.clear();
     replies.clear();
     static const auto handlers = recordingHandlers<static_cast<std::size_t>(Handler::count)>();
-    ReadTemplates(windowBlockResource(), handlers);
-    ASSERT_TRUE(LoadWindow(kWindowId, nullptr));
-    hwnd = GetWindowHandle(kWindowId);
+    testWindows().ReadTemplates(windowBlockResource(), handlers);
+    ASSERT_TRUE(testWindows().LoadWindow(kWindowId, nullptr));
+    hwnd = testWindows().GetWindowHandle(kWindowId);
     ASSERT_TRUE(hwnd);
   }
   void TearDown() override {
-    DestroyWindow(kWindowId);
+    testWindows().DestroyWindow(kWindowId);
     pumpPending();
   }
-  HWND unit(std::uint32_t id) const { return GetUnit(kWindowId, id)->hwnd(); }
-  const WindowTemplate& tmpl() const { return *windowTable().find(kWindowId); }
+  HWND unit(std::uint32_t id) const { return testWindows().GetUnit(kWindowId, id)->hwnd(); }
+  const WindowTemplate& tmpl() const { return *testWindows().windowTable().find(kWindowId); }
 
   HWND hwnd = nullptr;
 };
@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, CreatedEventRanOnceAndTheWindowIsCentredAtItsOuterSize) {
   EXPECT_TRUE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << "narrow caption";
   EXPECT_FALSE(GetWindowLongW(hwnd, GWL_STYLE) & WS_THICKFRAME) << "fixed size";
   EXPECT_EQ(GetWindow(hwnd, GW_OWNER), nullptr) << "shown in the task bar: no hidden owner";
-  EXPECT_EQ(std::get<std::string>(GetProperty(kWindowId, 0, window_property::caption)), "澜星助手工具箱v1.6");
+  EXPECT_EQ(std::get<std::string>(testWindows().GetProperty(kWindowId, 0, window_property::caption)), "澜星助手工具箱v1.6");
   EXPECT_TRUE(SendMessageW(hwnd, WM_GETICON, ICON_SMALL, 0)) << "the icon from the window's property data";
 }
 
@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, EveryUnitHasItsRectangleParentFlagsAndControlId) {
     expectedId += 10;
     EXPECT_EQ(GetParent(w), r.parentId ? unit(r.parentId) : hwnd);
     for (int p = 0; p < 4; ++p)
-      EXPECT_EQ(std::get<std::int32_t>(GetProperty(kWindowId, t.id, p)), (&r.left)[p]) << "property " << p;
+      EXPECT_EQ(std::get<std::int32_t>(testWindows().GetProperty(kWindowId, t.id, p)), (&r.left)[p]) << "property " << p;
     const LONG style = GetWindowLongW(w, GWL_STYLE);
     EXPECT_EQ((style & WS_VISIBLE) != 0, (r.flags & unit_flag::visible) != 0);
     EXPECT_EQ((style & WS_DISABLED) != 0, (r.flags & unit_flag::disabled) != 0);
@@ -102,13 +102,13 @@ TEST_F(MainWindowTest, HandCursorFromTheProgramsResourcesOverPictureButtonsAndLi
   }
   EXPECT_FALSE(SendMessageW(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(unit(外形框1)), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)))
       << "a frame without a cursor of its own keeps the class cursor";
-  EXPECT_EQ(std::get<std::int32_t>(GetProperty(kWindowId, 退出1, common_property::cursor)), 32649);
+  EXPECT_EQ(std::get<std::int32_t>(testWindows().GetProperty(kWindowId, 退出1, common_property::cursor)), 32649);
 }
 
 TEST_F(MainWindowTest, LoadingAnOpenWindowCreatesNothingAndRestoresIt) {
   ShowWindow(hwnd, SW_MINIMIZE);
-  ASSERT_TRUE(LoadWindow(kWindowId, nullptr));
-  EXPECT_EQ(GetWindowHandle(kWindowId), hwnd);
+  ASSERT_TRUE(testWindows().LoadWindow(kWindowId, nullptr));
+  EXPECT_EQ(testWindows().GetWindowHandle(kWindowId), hwnd);
   EXPECT_FALSE(IsIconic(hwnd));
   EXPECT_EQ(eventsOf(ref(Handler::startMainWindow)).size(), 1u);
 }
@@ -138,7 +138,7 @@ TEST_F(MainWindowTest, PictureButtonClickReachesItsHandler) {
 
 TEST_F(MainWindowTest, LabelFeedbackReturnsTheHandlersValueToTheSender) {
   replies[ref(Handler::hotkeyPressed)] = 7;
-  EXPECT_EQ(SendMessageW(unit(标签1), 0x8075, 33001, 0), 7);
+  EXPECT_EQ(SendMessageW(unit(标签1), private_message::kFeedback, 33001, 0), 7);
   const auto events = eventsOf(ref(Handler::hotkeyPressed));
   ASSERT_EQ(events.size(), 1u);
   EXPECT_EQ(events[0].args, (std::vector<std::int32_t>{33001, 0}));
@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, TrayMouseMessagesBecomeCodes) {
       {WM_MOUSEMOVE, std::nullopt}, {WM_LBUTTONDOWN, std::nullopt}, {WM_RBUTTONDOWN, std::nullopt}};
   for (const auto& [mouse, code] : cases) {
     recorded.clear();
-    SendMessageW(hwnd, kTrayIconMessage, 1, mouse);
+    SendMessageW(hwnd, private_message::kTrayIcon, 1, mouse);
     const auto events = eventsOf(ref(Handler::mainWindowTrayIcon));
     if (!code) {
       EXPECT_TRUE(events.empty()) << mouse;
@@ -187,18 +187,18 @@ TEST_F(MainWindowTest, TrayMenuPopsUpRightAlignedFivePixelsAboveLeftOfThePointer
   GetCursorPos(&at);
   shownMenu = {};
   SetTimer(nullptr, 0, 20, closeMenuOnceShown);
-  PopupMenu(kWindowId, 托盘菜单);  // returns once the timer has closed it
+  testWindows().PopupMenu(kWindowId, 托盘菜单);  // returns once the timer has closed it
   EXPECT_EQ(shownMenu.right, at.x - 5);
   EXPECT_EQ(shownMenu.top, at.y - 5);
   EXPECT_GT(shownMenu.bottom - shownMenu.top, 20) << "two entries";
 }
 
 TEST_F(MainWindowTest, DestroyingTheWindowForgetsItsUnits) {
-  DestroyWindow(kWindowId);
+  testWindows().DestroyWindow(kWindowId);
   EXPECT_FALSE(IsWindow(hwnd));
-  EXPECT_EQ(GetUnit(kWindowId, 退出1), nullptr);
-  EXPECT_EQ(LoadedWindowCount(), 0);
-  ASSERT_TRUE(LoadWindow(kWindowId, nullptr)) << "the template stays for another load";
+  EXPECT_EQ(testWindows().GetUnit(kWindowId, 退出1), nullptr);
+  EXPECT_EQ(testWindows().LoadedWindowCount(), 0);
+  ASSERT_TRUE(testWindows().LoadWindow(kWindowId, nullptr)) << "the template stays for another load";
   EXPECT_EQ(eventsOf(ref(Handler::startMainWindow)).size(), 2u);
 }
 

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "ui/hidden_window_win32.h"
 #include "ui/message_loop_win32.h"
+#include "ui/window_framework_win32.h"
 #include "ui/window_table.h"
 
 struct RecordedEvent {
@@ -71,9 +71,11 @@ inline void pumpPending() {
   pumpUntil([] { return true; }, 0);
 }
 
-// What start-up sets up before any window is loaded.
-inline void startLikeTheProgram() {
-  if (hiddenMessageWindow()) return;
-  OleInitialize(nullptr);
-  (void)createHiddenMessageWindow();
+// The framework the tests load their windows with, made the first time it is asked for, after OLE,
+// as start-up makes the program's.
+inline WindowFramework& testWindows() {
+  static const bool ole = SUCCEEDED(OleInitialize(nullptr));
+  static WindowFramework windows;
+  (void)ole;
+  return windows;
 }

@@ -9,7 +9,7 @@
 #include "recording_handlers.h"
 #include "ui/format/events.h"
 #include "ui/format/property_data.h"
-#include "ui/loader_win32.h"
+#include "ui/window_framework_win32.h"
 #include "ui/types/unit_types_win32.h"
 
 namespace {
@@ -76,14 +76,13 @@ std::string rulesBlock() {
 
 std::optional<std::int32_t> closesItself(const EventArgs& e) {
   recordingHandler<kClosesItself>(e);
-  DestroyWindow(e.windowId);
+  testWindows().DestroyWindow(e.windowId);
   return std::nullopt;
 }
 
 class WindowRules : public ::testing::Test {
  protected:
   void SetUp() override {
-    startLikeTheProgram();
     recorded.clear();
     replies.clear();
     static const std::string block = rulesBlock();
@@ -92,17 +91,17 @@ class WindowRules : public ::testing::Test {
       h[kClosesItself] = closesItself;
       return h;
     }();
-    ReadTemplates(block, handlers);
+    testWindows().ReadTemplates(block, handlers);
   }
   void TearDown() override {
-    for (std::uint32_t id : {kPlain, kSelfClosing, kBadButton, kUnknownType, kKeys, kShaped}) DestroyWindow(id);
+    for (std::uint32_t id : {kPlain, kSelfClosing, kBadButton, kUnknownType, kKeys, kShaped}) testWindows().DestroyWindow(id);
     pumpPending();
   }
 };
 
 TEST_F(WindowRules, AFalseMayCloseRefusesTheCloseAndNoAnswerLetsItClose) {
-  ASSERT_TRUE(LoadWindow(kPlain, nullptr));
-  HWND w = GetWindowHandle(kPlain);
+  ASSERT_TRUE(testWindows().LoadWindow(kPlain, nullptr));
+  HWND w = testWindows().GetWindowHandle(kPlain);
   replies[kMayClose] = 0;
   SendMessageW(w, WM_CLOSE, 0, 0);
   EXPECT_TRUE(IsWindow(w));
@@ -113,36 +112,36 @@ TEST_F(WindowRules, AFalseMayCloseRefusesTheCloseAndNoAnswerLetsItClose) {
 }
 
 TEST_F(WindowRules, DestroyWindowDoesNotAsk) {
-  ASSERT_TRUE(LoadWindow(kPlain, nullptr));
+  ASSERT_TRUE(testWindows().LoadWindow(kPlain, nullptr));
   replies[kMayClose] = 0;
-  DestroyWindow(kPlain);
-  EXPECT_EQ(GetWindowHandle(kPlain), nullptr);
+  testWindows().DestroyWindow(kPlain);
+  EXPECT_EQ(testWindows().GetWindowHandle(kPlain), nullptr);
   EXPECT_TRUE(eventsOf(kMayClose).empty());
 }
 
 TEST_F(WindowRules, LoadingRaisesCreatedThenMoved) {
-  ASSERT_TRUE(LoadWindow(kPlain, nullptr));
+  ASSERT_TRUE(testWindows().LoadWindow(kPlain, nullptr));
   ASSERT_GE(recorded.size(), 2u);
   EXPECT_EQ(recorded[0].handler, kCreated);
   EXPECT_EQ(recorded[1].handler, kMoved);
 }
 
 TEST_F(WindowRules, ACreatedHandlerThatClosesItsWindowStopsTheLoader) {
-  EXPECT_TRUE(LoadWindow(kSelfClosing, nullptr));
+  EXPECT_TRUE(testWindows().LoadWindow(kSelfClosing, nullptr));
   EXPECT_EQ(eventsOf(kClosesItself).size(), 1u);
   EXPECT_TRUE(eventsOf(kMoved).empty()) << "no moved event for a window that is gone";
-  EXPECT_EQ(GetWindowHandle(kSelfClosing), nullptr);
+  EXPECT_EQ(testWindows().GetWindowHandle(kSelfClosing), nullptr);
 }
 
 TEST_F(WindowRules, ACharacterHandlerSwallowsOrReplacesTheCharacter) {
-  ASSERT_TRUE(LoadWindow(kPlain, nullptr));
-  HWND edit = GetUnit(kPlain, kEdit)->hwnd();
+  ASSERT_TRUE(testWindows().LoadWindow(kPlain, nullptr));
+  HWND edit = testWindows().GetUnit(kPlain, kEdit)->hwnd();
   const auto typed = [&](wchar_t c) {
     PostMessageW(edit, WM_CHAR, c, 1);
     const std::size_t before = eventsOf(kCharacter).size();
     EXPECT_TRUE(pumpUntil([&] { return eventsOf(kCharacter).size() > before; }));
     pumpPending();
-    return std::get<std::string>(GetProperty(kPlain, kEdit, edit_box_property::text));
+    return std::get<std::string>(testWindows().GetProperty(kPlain, kEdit, edit_box_property::text));
   };
   EXPECT_EQ(typed(L'a'), "a") << "no answer: the character goes through";
   replies[kCharacter] = 0;
@@ -153,45 +152,45 @@ TEST_F(WindowRules, ACharacterHandlerSwallowsOrReplacesTheCharacter) {
 }
 
 TEST_F(WindowRules, SuspendedEventsAreDropped) {
-  ASSERT_TRUE(LoadWindow(kPlain, nullptr));
-  SuspendEvents();
-  SendMessageW(GetWindowHandle(kPlain), WM_CLOSE, 0, 0);
-  ResumeEvents();
+  ASSERT_TRUE(testWindows().LoadWindow(kPlain, nullptr));
+  testWindows().SuspendEvents();
+  SendMessageW(testWindows().GetWindowHandle(kPlain), WM_CLOSE, 0, 0);
+  testWindows().ResumeEvents();
   EXPECT_TRUE(eventsOf(kMayClose).empty());
-  EXPECT_EQ(GetWindowHandle(kPlain), nullptr) << "with no handler run, nothing refuses the close";
+  EXPECT_EQ(testWindows().GetWindowHandle(kPlain), nullptr) << "with no handler run, nothing refuses the close";
 }
 
 TEST_F(WindowRules, APictureButtonOfANewerVersionOrAnUnknownTypeFailsTheLoad) {
-  const int before = LoadedWindowCount();
-  EXPECT_FALSE(LoadWindow(kBadButton, nullptr));
-  EXPECT_FALSE(LoadWindow(kUnknownType, nullptr));
-  EXPECT_EQ(LoadedWindowCount(), before);
-  EXPECT_EQ(GetWindowHandle(kBadButton), nullptr);
+  const int before = testWindows().LoadedWindowCount();
+  EXPECT_FALSE(testWindows().LoadWindow(kBadButton, nullptr));
+  EXPECT_FALSE(testWindows().LoadWindow(kUnknownType, nullptr));
+  EXPECT_EQ(testWindows().LoadedWindowCount(), before);
+  EXPECT_EQ(testWindows().GetWindowHandle(kBadButton), nullptr);
 }
 
 TEST_F(WindowRules, AnOwnerThatIsNoLongerAWindowFailsANonModalLoad) {
   HWND gone = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
   ::DestroyWindow(gone);
-  EXPECT_FALSE(LoadWindow(kPlain, gone));
-  ASSERT_TRUE(LoadWindow(kPlain, nullptr));
+  EXPECT_FALSE(testWindows().LoadWindow(kPlain, gone));
+  ASSERT_TRUE(testWindows().LoadWindow(kPlain, nullptr));
 }
 
 TEST_F(WindowRules, TabMovesTheFocusAndEscClosesWhenTheWindowSaysSo) {
-  ASSERT_TRUE(LoadWindow(kKeys, nullptr));
-  HWND first = GetUnit(kKeys, kEdit)->hwnd(), second = GetUnit(kKeys, kEdit2)->hwnd();
-  SetForegroundWindow(GetWindowHandle(kKeys));
+  ASSERT_TRUE(testWindows().LoadWindow(kKeys, nullptr));
+  HWND first = testWindows().GetUnit(kKeys, kEdit)->hwnd(), second = testWindows().GetUnit(kKeys, kEdit2)->hwnd();
+  SetForegroundWindow(testWindows().GetWindowHandle(kKeys));
   SetFocus(first);
   ASSERT_EQ(GetFocus(), first);
   PostMessageW(first, WM_KEYDOWN, VK_TAB, 1);
   EXPECT_TRUE(pumpUntil([&] { return GetFocus() == second; }));
   PostMessageW(second, WM_KEYDOWN, VK_ESCAPE, 1);
-  EXPECT_TRUE(pumpUntil([] { return GetWindowHandle(kKeys) == nullptr; }));
+  EXPECT_TRUE(pumpUntil([] { return testWindows().GetWindowHandle(kKeys) == nullptr; }));
 }
 
 TEST_F(WindowRules, FocusChangesRaiseGotAndLostFocus) {
-  ASSERT_TRUE(LoadWindow(kKeys, nullptr));
-  HWND first = GetUnit(kKeys, kEdit)->hwnd(), second = GetUnit(kKeys, kEdit2)->hwnd();
-  SetForegroundWindow(GetWindowHandle(kKeys));
+  ASSERT_TRUE(testWindows().LoadWindow(kKeys, nullptr));
+  HWND first = testWindows().GetUnit(kKeys, kEdit)->hwnd(), second = testWindows().GetUnit(kKeys, kEdit2)->hwnd();
+  SetForegroundWindow(testWindows().GetWindowHandle(kKeys));
   SetFocus(first);
   recorded.clear();
   SetFocus(second);
@@ -204,8 +203,8 @@ TEST_F(WindowRules, FocusChangesRaiseGotAndLostFocus) {
 }
 
 TEST_F(WindowRules, AFalseKeyDownSwallowsTheKeyAndTheWheelCountsSteps) {
-  ASSERT_TRUE(LoadWindow(kKeys, nullptr));
-  HWND edit = GetUnit(kKeys, kEdit)->hwnd();
+  ASSERT_TRUE(testWindows().LoadWindow(kKeys, nullptr));
+  HWND edit = testWindows().GetUnit(kKeys, kEdit)->hwnd();
   replies[kKeyDown] = 0;
   PostMessageW(edit, WM_KEYDOWN, 'A', 1);
   PostMessageW(edit, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-240)), 0);
@@ -214,13 +213,13 @@ TEST_F(WindowRules, AFalseKeyDownSwallowsTheKeyAndTheWheelCountsSteps) {
   ASSERT_EQ(eventsOf(kKeyDown).size(), 1u);
   EXPECT_EQ(eventsOf(kKeyDown)[0].args, (std::vector<std::int32_t>{'A', 0}));
   EXPECT_EQ(eventsOf(kWheel)[0].args, (std::vector<std::int32_t>{-2, 0}));
-  EXPECT_EQ(std::get<std::string>(GetProperty(kKeys, kEdit, edit_box_property::text)), "")
+  EXPECT_EQ(std::get<std::string>(testWindows().GetProperty(kKeys, kEdit, edit_box_property::text)), "")
       << "the swallowed key made no character";
 }
 
 TEST_F(WindowRules, TheTransparentColourIsCutOutOfAPictureButtonsWindow) {
-  ASSERT_TRUE(LoadWindow(kShaped, nullptr));
-  HWND knob = GetUnit(kShaped, kButton)->hwnd();
+  ASSERT_TRUE(testWindows().LoadWindow(kShaped, nullptr));
+  HWND knob = testWindows().GetUnit(kShaped, kButton)->hwnd();
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   ASSERT_NE(GetWindowRgn(knob, region), ERROR);
   EXPECT_FALSE(PtInRegion(region, 0, 0)) << "a magenta corner of the knob";
@@ -229,16 +228,16 @@ TEST_F(WindowRules, TheTransparentColourIsCutOutOfAPictureButtonsWindow) {
 }
 
 TEST_F(WindowRules, PictureButtonKindIsClamped) {
-  ASSERT_TRUE(LoadWindow(kShaped, nullptr));
+  ASSERT_TRUE(testWindows().LoadWindow(kShaped, nullptr));
   for (auto [given, stored] : {std::pair{5, 1}, {-2, 0}, {1, 1}}) {
-    SetProperty(kShaped, kButton, picbtn_property::kind, std::int32_t{given});
-    EXPECT_EQ(std::get<std::int32_t>(GetProperty(kShaped, kButton, picbtn_property::kind)), stored) << given;
+    testWindows().SetProperty(kShaped, kButton, picbtn_property::kind, std::int32_t{given});
+    EXPECT_EQ(std::get<std::int32_t>(testWindows().GetProperty(kShaped, kButton, picbtn_property::kind)), stored) << given;
   }
 }
 
 TEST_F(WindowRules, ReleasingOutsideAfterAPressInsideIsNoClick) {
-  ASSERT_TRUE(LoadWindow(kShaped, nullptr));
-  HWND knob = GetUnit(kShaped, kButton)->hwnd();
+  ASSERT_TRUE(testWindows().LoadWindow(kShaped, nullptr));
+  HWND knob = testWindows().GetUnit(kShaped, kButton)->hwnd();
   PostMessageW(knob, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(15, 4));
   PostMessageW(knob, WM_LBUTTONUP, 0, MAKELPARAM(150, 30));  // beyond its 100 × 24
   PostMessageW(knob, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(15, 4));
@@ -249,10 +248,10 @@ TEST_F(WindowRules, ReleasingOutsideAfterAPressInsideIsNoClick) {
 }
 
 TEST_F(WindowRules, AToggleButtonFlipsItsSelectedStateOnEachClick) {
-  ASSERT_TRUE(LoadWindow(kShaped, nullptr));
-  HWND knob = GetUnit(kShaped, kButton)->hwnd();
-  SetProperty(kShaped, kButton, picbtn_property::kind, std::int32_t{1});
-  const auto selected = [] { return std::get<std::int32_t>(GetProperty(kShaped, kButton, picbtn_property::selected)); };
+  ASSERT_TRUE(testWindows().LoadWindow(kShaped, nullptr));
+  HWND knob = testWindows().GetUnit(kShaped, kButton)->hwnd();
+  testWindows().SetProperty(kShaped, kButton, picbtn_property::kind, std::int32_t{1});
+  const auto selected = [] { return std::get<std::int32_t>(testWindows().GetProperty(kShaped, kButton, picbtn_property::selected)); };
   for (int expected : {1, 0}) {
     const std::size_t before = eventsOf(kClick).size();
     PostMessageW(knob, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(15, 4));

@@ -22,7 +22,7 @@ class Controls : public LoadedWindowsTest {
     recorded.clear();
   }
   std::int32_t number(std::uint32_t window, std::uint32_t id, int property) {
-    return std::get<std::int32_t>(GetProperty(window, id, property));
+    return std::get<std::int32_t>(testWindows().GetProperty(window, id, property));
   }
 };
 
@@ -65,9 +65,9 @@ TEST_F(Controls, ComboBoxItemsAndValuesAndChosenOnlyByTheUser) {
   EXPECT_EQ(number(kWindowId, 组合框1, combo_box_property::itemCount), 2);
   EXPECT_EQ(number(kWindowId, 组合框2, combo_box_property::itemCount), 4);
   EXPECT_EQ(number(kWindowId, 组合框3, combo_box_property::itemCount), 2);
-  SetProperty(kWindowId, 组合框2, combo_box_property::currentValue, std::int32_t{22050});
+  testWindows().SetProperty(kWindowId, 组合框2, combo_box_property::currentValue, std::int32_t{22050});
   EXPECT_EQ(number(kWindowId, 组合框2, combo_box_property::currentIndex), 2);
-  SetProperty(kWindowId, 组合框3, combo_box_property::currentIndex, std::int32_t{1});
+  testWindows().SetProperty(kWindowId, 组合框3, combo_box_property::currentIndex, std::int32_t{1});
   EXPECT_EQ(number(kWindowId, 组合框3, combo_box_property::currentValue), 16);
   RECT r;
   GetWindowRect(unit(kWindowId, 组合框1), &r);
@@ -91,10 +91,10 @@ TEST_F(Controls, TimersTickAtTheirIntervalAndZeroStopsThem) {
   EXPECT_EQ(number(kWindowId, 时间时钟, timer_property::interval), 0);
   pumpPending();
   EXPECT_EQ(timesReached(Handler::elapsedTimeTick), 0u) << "off at load";
-  SetProperty(kWindowId, 时间时钟, timer_property::interval, std::int32_t{20});
+  testWindows().SetProperty(kWindowId, 时间时钟, timer_property::interval, std::int32_t{20});
   ASSERT_TRUE(pumpUntil([] { return timesReached(Handler::elapsedTimeTick) >= 3; }));
   EXPECT_EQ(recorded.back().event, event::tick);
-  SetProperty(kWindowId, 时间时钟, timer_property::interval, std::int32_t{0});
+  testWindows().SetProperty(kWindowId, 时间时钟, timer_property::interval, std::int32_t{0});
   const std::size_t ticks = timesReached(Handler::elapsedTimeTick);
   EXPECT_FALSE(pumpUntil([&] { return timesReached(Handler::elapsedTimeTick) != ticks; }, 200))
       << "a tick after the interval went to 0";
@@ -105,10 +105,10 @@ TEST_F(Controls, PasswordInputSwitchesAtRunTime) {
   using namespace lock_window;
   HWND edit = unit(kWindowId, 编辑框1);
   EXPECT_EQ(SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0), 0);
-  SetProperty(kWindowId, 编辑框1, edit_box_property::inputMode, std::int32_t{2});
+  testWindows().SetProperty(kWindowId, 编辑框1, edit_box_property::inputMode, std::int32_t{2});
   EXPECT_EQ(SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0), '*');
   EXPECT_EQ(number(kWindowId, 编辑框1, edit_box_property::inputMode), 2);
-  SetProperty(kWindowId, 编辑框1, edit_box_property::inputMode, std::int32_t{0});
+  testWindows().SetProperty(kWindowId, 编辑框1, edit_box_property::inputMode, std::int32_t{0});
   EXPECT_EQ(SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0), 0);
   EXPECT_TRUE(GetWindowLongW(unit(audio_window::kWindowId, audio_window::声卡输出框1), GWL_STYLE) & ES_READONLY);
 }
@@ -116,22 +116,22 @@ TEST_F(Controls, PasswordInputSwitchesAtRunTime) {
 TEST_F(Controls, TheChartHoldsItsLimitsAndTellsItsBackground) {
   using namespace recorder_window;
   const std::int32_t background = number(kWindowId, 曲线图控件1, line_chart_property::backgroundColour);
-  SetProperty(kWindowId, 曲线图控件1, line_chart_property::textColour, background);
+  testWindows().SetProperty(kWindowId, 曲线图控件1, line_chart_property::textColour, background);
   EXPECT_EQ(number(kWindowId, 曲线图控件1, line_chart_property::textColour), background);
-  SetProperty(kWindowId, 曲线图控件1, line_chart_property::pointCount, std::int32_t{2048});
+  testWindows().SetProperty(kWindowId, 曲线图控件1, line_chart_property::pointCount, std::int32_t{2048});
   EXPECT_EQ(number(kWindowId, 曲线图控件1, line_chart_property::pointCount), 100);
-  SetProperty(kWindowId, 曲线图控件1, line_chart_property::currentPoint, std::int32_t{150});
+  testWindows().SetProperty(kWindowId, 曲线图控件1, line_chart_property::currentPoint, std::int32_t{150});
   EXPECT_EQ(number(kWindowId, 曲线图控件1, line_chart_property::currentPoint), 0);
-  SetProperty(kWindowId, 曲线图控件1, line_chart_property::currentValue, std::int32_t{-300});
+  testWindows().SetProperty(kWindowId, 曲线图控件1, line_chart_property::currentValue, std::int32_t{-300});
   EXPECT_EQ(number(kWindowId, 曲线图控件1, line_chart_property::currentValue), 0);
 }
 
 TEST_F(Controls, FileDialogsRememberTheirNames) {
-  EXPECT_EQ(std::get<std::string>(GetProperty(recorder_window::kWindowId, recorder_window::通用对话框,
+  EXPECT_EQ(std::get<std::string>(testWindows().GetProperty(recorder_window::kWindowId, recorder_window::通用对话框,
                                               common_dlg_property::fileName)), "*.wav");
-  EXPECT_EQ(std::get<std::string>(GetProperty(recorder_window::kWindowId, recorder_window::通用对话框,
+  EXPECT_EQ(std::get<std::string>(testWindows().GetProperty(recorder_window::kWindowId, recorder_window::通用对话框,
                                               common_dlg_property::filter)), "声音文件|*.wav");
-  EXPECT_EQ(std::get<std::string>(GetProperty(audio_window::kWindowId, audio_window::通用对话框1,
+  EXPECT_EQ(std::get<std::string>(testWindows().GetProperty(audio_window::kWindowId, audio_window::通用对话框1,
                                               common_dlg_property::fileName)), "");
 }
 

@@ -41,11 +41,11 @@ bool showAnswering(std::uint32_t window, std::uint32_t dialog, std::wstring repl
   answer = std::move(reply);
   shownName = L"?";
   SetTimer(nullptr, 0, 100, answerDialog);
-  return ShowFileDialog(*GetUnit(window, dialog), GetWindowHandle(window));
+  return ShowFileDialog(*testWindows().GetUnit(window, dialog), testWindows().GetWindowHandle(window));
 }
 
 std::string fileName(std::uint32_t window, std::uint32_t dialog) {
-  return std::get<std::string>(GetProperty(window, dialog, common_dlg_property::fileName));
+  return std::get<std::string>(testWindows().GetProperty(window, dialog, common_dlg_property::fileName));
 }
 
 class FileDialogs : public LoadedWindowsTest {};

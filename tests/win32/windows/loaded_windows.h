@@ -9,8 +9,7 @@
 #include "assets/windows/handlers.h"
 #include "assets/windows/main_window_ids.h"
 #include "ui/block_resource_win32.h"
-#include "ui/hidden_window_win32.h"
-#include "ui/loader_win32.h"
+#include "ui/window_framework_win32.h"
 #include "ui/message_loop_win32.h"
 #include "tests/win32/ui/recording_handlers.h"
 
@@ -20,21 +19,20 @@ inline std::size_t timesReached(Handler h) { return eventsOf(handlerReference(h)
 class LoadedWindowsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    startLikeTheProgram();
     replies.clear();
     static const auto handlers = recordingHandlers<static_cast<std::size_t>(Handler::count)>();
-    ReadTemplates(windowBlockResource(), handlers);
-    ASSERT_TRUE(LoadWindow(main_window::kWindowId, nullptr));
-    main = GetWindowHandle(main_window::kWindowId);
+    testWindows().ReadTemplates(windowBlockResource(), handlers);
+    ASSERT_TRUE(testWindows().LoadWindow(main_window::kWindowId, nullptr));
+    main = testWindows().GetWindowHandle(main_window::kWindowId);
     recorded.clear();
   }
   void TearDown() override {
-    DestroyWindow(main_window::kWindowId);
-    pumpUntil([] { return LoadedWindowCount() == 0; });
+    testWindows().DestroyWindow(main_window::kWindowId);
+    pumpUntil([] { return testWindows().LoadedWindowCount() == 0; });
   }
-  bool open(std::uint32_t windowId) { return LoadWindow(windowId, main); }
+  bool open(std::uint32_t windowId) { return testWindows().LoadWindow(windowId, main); }
   HWND unit(std::uint32_t windowId, std::uint32_t unitId) {
-    Unit* u = GetUnit(windowId, unitId);
+    Unit* u = testWindows().GetUnit(windowId, unitId);
     return u ? u->hwnd() : nullptr;
   }
 

@@ -70,20 +70,20 @@ class WindowUnits : public LoadedWindowsTest {};
 TEST_F(WindowUnits, EveryUnitOfEveryWindowStandsAsItsRecordSays) {
   for (std::uint32_t windowId : kWindows) {
     if (windowId != main_window::kWindowId) ASSERT_TRUE(open(windowId));
-    const WindowTemplate& t = *windowTable().find(windowId);
-    HWND window = GetWindowHandle(windowId);
+    const WindowTemplate& t = *testWindows().windowTable().find(windowId);
+    HWND window = testWindows().GetWindowHandle(windowId);
     for (const UnitTemplate& u : t.units) {
       if (!u.unit || u.typeWord == type_word::window) continue;
       const UnitRecord& r = *u.unit;
       SCOPED_TRACE(std::to_string(windowId) + " " + r.name);
-      Unit* created = GetUnit(windowId, u.id);
+      Unit* created = testWindows().GetUnit(windowId, u.id);
       ASSERT_TRUE(created);
       // A closed drop-down list is as high as the system makes it, at least the stored height.
       const int exact = u.typeWord == type_word::ComboBox ? 3 : 4;
       for (int p = 0; p < exact; ++p)
-        EXPECT_EQ(std::get<std::int32_t>(GetProperty(windowId, u.id, p)), (&r.left)[p]) << "property " << p;
+        EXPECT_EQ(std::get<std::int32_t>(testWindows().GetProperty(windowId, u.id, p)), (&r.left)[p]) << "property " << p;
       if (exact == 3) {
-        const auto height = std::get<std::int32_t>(GetProperty(windowId, u.id, common_property::height));
+        const auto height = std::get<std::int32_t>(testWindows().GetProperty(windowId, u.id, common_property::height));
         EXPECT_GE(height, r.height);
         EXPECT_LE(height, r.height + 4);
       }
@@ -97,7 +97,7 @@ TEST_F(WindowUnits, EveryUnitOfEveryWindowStandsAsItsRecordSays) {
       const bool visible = (r.flags & unit_flag::visible) && !onALaterPage(t, u.id);
       EXPECT_EQ((GetWindowLongW(created->hwnd(), GWL_STYLE) & WS_VISIBLE) != 0, visible);
       if (const auto text = textProperty(u.typeWord))
-        EXPECT_EQ(std::get<std::string>(GetProperty(windowId, u.id, *text)), storedText(r));
+        EXPECT_EQ(std::get<std::string>(testWindows().GetProperty(windowId, u.id, *text)), storedText(r));
     }
   }
 }
@@ -110,7 +110,7 @@ TEST_F(WindowUnits, WindowsOpenCentredOwnedByTheMainWindowWithTheirCaptions) {
   for (const auto& [id, caption, width, height] : windows) {
     SCOPED_TRACE(caption);
     ASSERT_TRUE(open(id));
-    HWND w = GetWindowHandle(id);
+    HWND w = testWindows().GetWindowHandle(id);
     RECT r;
     GetWindowRect(w, &r);
     EXPECT_EQ(r.left, (screenWidth - width) / 2);
@@ -119,11 +119,11 @@ TEST_F(WindowUnits, WindowsOpenCentredOwnedByTheMainWindowWithTheirCaptions) {
     EXPECT_EQ(r.bottom - r.top, height);
     EXPECT_TRUE(IsWindowVisible(w));
     EXPECT_EQ(GetWindow(w, GW_OWNER), main);
-    EXPECT_EQ(std::get<std::string>(GetProperty(id, 0, window_property::caption)), caption);
+    EXPECT_EQ(std::get<std::string>(testWindows().GetProperty(id, 0, window_property::caption)), caption);
   }
-  EXPECT_TRUE(SendMessageW(GetWindowHandle(recorder_window::kWindowId), WM_GETICON, ICON_BIG, 0)) << "its own icon";
-  EXPECT_TRUE(GetMenu(GetWindowHandle(notepad_window::kWindowId))) << "the notepad's menu bar";
-  EXPECT_EQ(GetMenu(GetWindowHandle(audio_window::kWindowId)), nullptr);
+  EXPECT_TRUE(SendMessageW(testWindows().GetWindowHandle(recorder_window::kWindowId), WM_GETICON, ICON_BIG, 0)) << "its own icon";
+  EXPECT_TRUE(GetMenu(testWindows().GetWindowHandle(notepad_window::kWindowId))) << "the notepad's menu bar";
+  EXPECT_EQ(GetMenu(testWindows().GetWindowHandle(audio_window::kWindowId)), nullptr);
 }
 
 TEST_F(WindowUnits, OnlyTheShownPageOfTheTabIsVisible) {
@@ -136,21 +136,21 @@ TEST_F(WindowUnits, OnlyTheShownPageOfTheTabIsVisible) {
     return true;
   };
   EXPECT_TRUE(visiblePage(0)) << "page 1 after loading";
-  EXPECT_EQ(std::get<std::int32_t>(GetProperty(audio_window::kWindowId, audio_window::选择夹1, tab_property::currentPage)), 0);
+  EXPECT_EQ(std::get<std::int32_t>(testWindows().GetProperty(audio_window::kWindowId, audio_window::选择夹1, tab_property::currentPage)), 0);
   for (int page : {3, 2, 1, 0}) {
-    SetProperty(audio_window::kWindowId, audio_window::选择夹1, tab_property::currentPage, std::int32_t{page});
+    testWindows().SetProperty(audio_window::kWindowId, audio_window::选择夹1, tab_property::currentPage, std::int32_t{page});
     EXPECT_TRUE(visiblePage(page)) << page;
-    EXPECT_EQ(std::get<std::int32_t>(GetProperty(audio_window::kWindowId, audio_window::选择夹1, tab_property::currentPage)), page);
+    EXPECT_EQ(std::get<std::int32_t>(testWindows().GetProperty(audio_window::kWindowId, audio_window::选择夹1, tab_property::currentPage)), page);
   }
-  Unit* tab = GetUnit(audio_window::kWindowId, audio_window::选择夹1);
+  Unit* tab = testWindows().GetUnit(audio_window::kWindowId, audio_window::选择夹1);
   EXPECT_FALSE(tab->setProperty(tab_property::currentPage, std::int32_t{4})) << "there are four pages";
   EXPECT_TRUE(visiblePage(0));
 }
 
 TEST_F(WindowUnits, ShowingAPageInTheActiveWindowFocusesItsFirstButton) {
   ASSERT_TRUE(open(audio_window::kWindowId));
-  SetActiveWindow(GetWindowHandle(audio_window::kWindowId));
-  SetProperty(audio_window::kWindowId, audio_window::选择夹1, tab_property::currentPage, std::int32_t{2});
+  SetActiveWindow(testWindows().GetWindowHandle(audio_window::kWindowId));
+  testWindows().SetProperty(audio_window::kWindowId, audio_window::选择夹1, tab_property::currentPage, std::int32_t{2});
   EXPECT_EQ(GetFocus(), unit(audio_window::kWindowId, audio_window::pageButton(2, 1)));
 }
 
@@ -166,7 +166,7 @@ TEST_F(WindowUnits, TheLockWindowsThirdButtonExistsHidden) {
 
 TEST_F(WindowUnits, TheLockWindowShowsItsOwnCursor) {
   ASSERT_TRUE(open(lock_window::kWindowId));
-  HWND lock = GetWindowHandle(lock_window::kWindowId);
+  HWND lock = testWindows().GetWindowHandle(lock_window::kWindowId);
   SetCursor(nullptr);
   EXPECT_TRUE(SendMessageW(lock, WM_SETCURSOR, reinterpret_cast<WPARAM>(lock), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
   ICONINFO info{};
@@ -199,31 +199,31 @@ TEST_F(WindowUnits, HiddenHoldersKeepTheirTextWhileTheWindowIsOpen) {
       {audio_window::kWindowId, audio_window::编辑框1}, {audio_window::kWindowId, audio_window::编辑框2},
       {audio_window::kWindowId, audio_window::编辑框3}};
   for (const auto& [window, holder] : holders)
-    SetProperty(window, holder, edit_box_property::text, std::string("C:\\音效\\") + std::to_string(holder) + ".mp3");
+    testWindows().SetProperty(window, holder, edit_box_property::text, std::string("C:\\音效\\") + std::to_string(holder) + ".mp3");
   ASSERT_TRUE(open(recorder_window::kWindowId));
   pumpPending();
   for (const auto& [window, holder] : holders) {
-    EXPECT_EQ(std::get<std::string>(GetProperty(window, holder, edit_box_property::text)),
+    EXPECT_EQ(std::get<std::string>(testWindows().GetProperty(window, holder, edit_box_property::text)),
               std::string("C:\\音效\\") + std::to_string(holder) + ".mp3");
     RECT client;
-    GetClientRect(GetWindowHandle(window), &client);
-    EXPECT_GE(std::get<std::int32_t>(GetProperty(window, holder, common_property::top)), client.bottom)
+    GetClientRect(testWindows().GetWindowHandle(window), &client);
+    EXPECT_GE(std::get<std::int32_t>(testWindows().GetProperty(window, holder, common_property::top)), client.bottom)
         << "below what the window shows";
   }
 }
 
 TEST_F(WindowUnits, OpeningAnOpenWindowBringsItForwardAndRestoresIt) {
   ASSERT_TRUE(open(recorder_window::kWindowId));
-  HWND recorder = GetWindowHandle(recorder_window::kWindowId);
-  const int loaded = LoadedWindowCount();
+  HWND recorder = testWindows().GetWindowHandle(recorder_window::kWindowId);
+  const int loaded = testWindows().LoadedWindowCount();
   ASSERT_TRUE(open(notepad_window::kWindowId));
   ASSERT_TRUE(open(recorder_window::kWindowId));
-  EXPECT_EQ(GetWindowHandle(recorder_window::kWindowId), recorder);
+  EXPECT_EQ(testWindows().GetWindowHandle(recorder_window::kWindowId), recorder);
   EXPECT_EQ(GetActiveWindow(), recorder);
   ShowWindow(recorder, SW_MINIMIZE);
   ASSERT_TRUE(open(recorder_window::kWindowId));
   EXPECT_FALSE(IsIconic(recorder));
-  EXPECT_EQ(LoadedWindowCount(), loaded + 1) << "the notepad, and no second recorder";
+  EXPECT_EQ(testWindows().LoadedWindowCount(), loaded + 1) << "the notepad, and no second recorder";
   EXPECT_EQ(timesReached(Handler::startRecorderWindow), 1u);
 }
 
@@ -231,10 +231,10 @@ TEST_F(WindowUnits, ClosingTheMainWindowClosesTheOthers) {
   for (std::uint32_t id : {audio_window::kWindowId, recorder_window::kWindowId, notepad_window::kWindowId,
                            lock_window::kWindowId})
     ASSERT_TRUE(open(id));
-  EXPECT_EQ(LoadedWindowCount(), 5);
-  DestroyWindow(main_window::kWindowId);
-  EXPECT_TRUE(pumpUntil([] { return LoadedWindowCount() == 0; }));
-  for (std::uint32_t id : kWindows) EXPECT_EQ(GetWindowHandle(id), nullptr);
+  EXPECT_EQ(testWindows().LoadedWindowCount(), 5);
+  testWindows().DestroyWindow(main_window::kWindowId);
+  EXPECT_TRUE(pumpUntil([] { return testWindows().LoadedWindowCount() == 0; }));
+  for (std::uint32_t id : kWindows) EXPECT_EQ(testWindows().GetWindowHandle(id), nullptr);
   EXPECT_EQ(timesReached(Handler::saveNotepadText), 1u) << "the notepad still says it is going";
 }
 

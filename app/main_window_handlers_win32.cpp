@@ -1,0 +1,117 @@
+#include "app/main_window_handlers_win32.h"
+
+#include <windows.h>
+
+#include "app/program_win32.h"
+#include "app/single_instance_win32.h"
+#include "app/tray_icon_win32.h"
+#include "assets/windows/audio_window_ids.h"
+#include "assets/windows/handlers.h"
+#include "assets/windows/lock_window_ids.h"
+#include "assets/windows/main_window_ids.h"
+#include "assets/windows/notepad_window_ids.h"
+#include "assets/windows/recorder_window_ids.h"
+#include "soundboard/custom_effects/custom_effect_paths_win32.h"
+#include "soundboard/custom_effects/custom_effects_win32.h"
+#include "ui/format/events.h"
+#include "ui/gbk_text_win32.h"
+#include "ui/window_helpers_win32.h"
+
+namespace {
+
+using namespace main_window;
+
+// A second copy says so and ends at once, before its window or tray icon is ever shown. The
+// running copy is left alone.
+void refuseSecondCopy() {
+  const int instances = countInstances(runningExecutableNames(), programPath().exeName);
+  if (instances < 2) return;
+  MessageBoxW(nullptr, wideFromGbk("您已启动了澜星助手工具箱，不需要重复运行~！").c_str(),
+              wideFromGbk("重复提醒：").c_str(), MB_OK | MB_TASKMODAL);
+  endProgram();
+  ExitProcess(0);
+}
+
+class MainWindowHandlers {
+ public:
+  MainWindowHandlers(WindowFramework& windows, const SettingsFile& settings) : windows_(windows), settings_(settings) {}
+
+  std::optional<std::int32_t> created(const EventArgs&) {
+    windows_.SetProperty(kWindowId, 0, common_property::left, std::int32_t{GetSystemMetrics(SM_CXSCREEN) - 200});
+    windows_.SetProperty(kWindowId, 0, common_property::top, std::int32_t{50});
+    refuseSecondCopy();
+    HWND window = windows_.GetWindowHandle(kWindowId);
+    const auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
+    if (addTrayIcon(window, icon, "澜星助手工具箱")) setComponentShutdown(removeTrayIcon);
+    registerCustomEffectHotkeys(window, windows_.GetUnit(kWindowId, 标签1)->hwnd());
+    loadCustomEffectPaths(windows_, settings_, kMainWindowPaths);
+    return std::nullopt;
+  }
+
+  std::optional<std::int32_t> hotkeyPressed(const EventArgs& e) {
+    onCustomEffectHotkey(e.arg(0), [this](int n) { return customEffectPath(windows_, kMainWindowPaths, n); });
+    return std::nullopt;
+  }
+
+  std::optional<std::int32_t> trayIcon(const EventArgs& e) {
+    if (e.arg(0) == tray_code::leftDoubleClick) setVisible(true);
+    if (e.arg(0) == tray_code::rightUp) windows_.PopupMenu(kWindowId, 托盘菜单);
+    return std::nullopt;
+  }
+
+  std::optional<std::int32_t> toggleOnTop(const EventArgs&) {
+    toggleAlwaysOnTop(windows_, kWindowId, 置顶选择框1);
+    return std::nullopt;
+  }
+
+  std::optional<std::int32_t> hide(const EventArgs&) {
+    setVisible(false);
+    return std::nullopt;
+  }
+
+  std::optional<std::int32_t> show(const EventArgs&) {
+    setVisible(true);
+    return std::nullopt;
+  }
+
+  std::optional<std::int32_t> quit(const EventArgs&) {
+    windows_.DestroyWindow(kWindowId);
+    return std::nullopt;
+  }
+
+  // 音频助手1, 录音软件1, 记事本1 and 挂机工具1 load their window non-modal and owned by the main
+  // window, so it closes with it; an open one comes forward.
+  std::optional<std::int32_t> openAudioWindow(const EventArgs&) { return open(audio_window::kWindowId); }
+  std::optional<std::int32_t> openRecorderWindow(const EventArgs&) { return open(recorder_window::kWindowId); }
+  std::optional<std::int32_t> openNotepadWindow(const EventArgs&) { return open(notepad_window::kWindowId); }
+  std::optional<std::int32_t> openLockWindow(const EventArgs&) { return open(lock_window::kWindowId); }
+
+ private:
+  void setVisible(bool visible) { windows_.SetProperty(kWindowId, 0, common_property::visible, std::int32_t{visible}); }
+
+  std::optional<std::int32_t> open(std::uint32_t windowId) {
+    windows_.LoadWindow(windowId, windows_.GetWindowHandle(kWindowId));
+    return std::nullopt;
+  }
+
+  WindowFramework& windows_;
+  const SettingsFile& settings_;
+};
+
+}  // namespace
+
+void registerMainWindowHandlers(HandlerTable& table, WindowFramework& windows, const SettingsFile& settings) {
+  const auto handlers = std::make_shared<MainWindowHandlers>(windows, settings);
+  using H = MainWindowHandlers;
+  table.set(Handler::startMainWindow, handlers, &H::created);
+  table.set(Handler::mainWindowTrayIcon, handlers, &H::trayIcon);
+  table.set(Handler::hotkeyPressed, handlers, &H::hotkeyPressed);
+  table.set(Handler::quitProgram, handlers, &H::quit);
+  table.set(Handler::hideMainWindow, handlers, &H::hide);
+  table.set(Handler::toggleMainOnTop, handlers, &H::toggleOnTop);
+  table.set(Handler::showMainWindow, handlers, &H::show);
+  table.set(Handler::openAudioWindow, handlers, &H::openAudioWindow);
+  table.set(Handler::openRecorderWindow, handlers, &H::openRecorderWindow);
+  table.set(Handler::openNotepadWindow, handlers, &H::openNotepadWindow);
+  table.set(Handler::openLockWindow, handlers, &H::openLockWindow);
+}

@@ -1,0 +1,12 @@
+#include "app/program_handlers_win32.h"
+
+#include "app/main_window_handlers_win32.h"
+#include "assets/windows/handlers.h"
+#include "soundboard/audio_window/audio_window_handlers_win32.h"
+
+HandlerTable programHandlers(WindowFramework& windows, const SettingsFile& settings) {
+  HandlerTable table(static_cast<std::size_t>(Handler::count));
+  registerMainWindowHandlers(table, windows, settings);
+  registerAudioWindowHandlers(table, windows, settings);
+  return table;
+}

@@ -1,0 +1,8 @@
+#pragma once
+// Small jobs several windows' handlers share.
+#include <cstdint>
+
+#include "ui/window_framework_win32.h"
+
+// Flips the window's always-on-top and shows the new state in its check box `checkBox`.
+void toggleAlwaysOnTop(WindowFramework& windows, std::uint32_t windowId, std::uint32_t checkBox);
