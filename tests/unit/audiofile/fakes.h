@@ -1,17 +1,15 @@
 #pragma once
 // Files in memory, a notifier that records, and a test rig that wires them with the fake device
 // and the raw PCM decoder.
-#include <chrono>
-#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
 #include "sound/audiofile/player_services.h"
 #include "tests/support/audiofile/raw_pcm_source.h"
+#include "tests/support/poll.h"
 #include "tests/unit/audiofile/fake_output.h"
 
 namespace audiofile::testing {
@@ -57,15 +55,5 @@ struct Rig {
     return samples;
   }
 };
-
-// Polls until `condition` holds; false after ten seconds.
-inline bool eventually(const std::function<bool()>& condition) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  return true;
-}
 
 }  // namespace audiofile::testing

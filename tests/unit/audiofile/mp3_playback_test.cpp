@@ -32,7 +32,7 @@ struct Mp3Rig {
     files.files["x.mp3"] = {kReadOk, file};
     PlayerHandle player = CreatePlayer(services, fileListFromNames({"x.mp3"}).c_str(), 1);
     EXPECT_EQ(NewPlay(player, nullptr, "", startPercent), 1);
-    EXPECT_TRUE(eventually([&] { return GetPlayState(player) == 0; }));
+    EXPECT_TRUE(test_support::pollUntil([&] { return GetPlayState(player) == 0; }));
     EXPECT_EQ(RemovePlayer(player), 1);
     return output.streams().at(0);
   }

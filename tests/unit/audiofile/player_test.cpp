@@ -74,7 +74,7 @@ TEST(PlayerLibrary, APausedFileHoldsItsPlaceAndPlaysOnAfterResume) {
   ASSERT_EQ(SetPauseState(player.get(), 1), 1);
   rig.output.hold(false);
   ASSERT_EQ(SetPauseState(player.get(), 0), 1);
-  ASSERT_TRUE(eventually([&] { return GetPlayState(player.get()) == 0; }));
+  ASSERT_TRUE(test_support::pollUntil([&] { return GetPlayState(player.get()) == 0; }));
   EXPECT_EQ(rig.output.streams().at(0).played, a);
 }
 
@@ -129,9 +129,9 @@ TEST(PlayerLibrary, ProgressRisesToNinetyNineThenEachFileReportsOneHundred) {
   rig.addFile("b.mp3", 10000, 300);
   OwnedPlayer player = create(rig, {"a.mp3", "b.mp3"}, 1);
   ASSERT_EQ(NewPlay(player.get(), kWindow, "", 0), 1);
-  ASSERT_TRUE(eventually([&] { return rig.output.streamCount() == 2 && GetPlayState(player.get()) == 0; }));
+  ASSERT_TRUE(test_support::pollUntil([&] { return rig.output.streamCount() == 2 && GetPlayState(player.get()) == 0; }));
   ASSERT_TRUE(
-      eventually([&] { return rig.notifier.notices().size() >= 2 && rig.notifier.notices().back().second == 100; }));
+      test_support::pollUntil([&] { return rig.notifier.notices().size() >= 2 && rig.notifier.notices().back().second == 100; }));
 
   std::vector<std::vector<int>> perFile(1);
   for (const auto& [window, percent] : rig.notifier.notices()) {
@@ -154,7 +154,7 @@ TEST(PlayerLibrary, NoWindowNoNotices) {
   rig.addFile("a.mp3", 0, 3);
   OwnedPlayer player = create(rig, {"a.mp3"}, 1);
   ASSERT_EQ(Play(player.get()), 1);
-  ASSERT_TRUE(eventually([&] { return GetPlayState(player.get()) == 0; }));
+  ASSERT_TRUE(test_support::pollUntil([&] { return GetPlayState(player.get()) == 0; }));
   EXPECT_TRUE(rig.notifier.notices().empty());
 }
 
@@ -171,7 +171,7 @@ TEST(PlayerLibrary, AStartPositionIsClampedAndHandedToTheDecoderBeforeTheFirstFr
       continue;
     }
     ASSERT_EQ(started, 1) << percent;
-    ASSERT_TRUE(eventually([&] { return GetPlayState(player.get()) == 0; }));
+    ASSERT_TRUE(test_support::pollUntil([&] { return GetPlayState(player.get()) == 0; }));
     samples.erase(samples.begin(), samples.begin() + firstFrame * 576 * 2);
     EXPECT_EQ(rig.output.streams().at(0).played, samples) << "start " << percent;
   }
@@ -184,7 +184,7 @@ TEST(PlayerLibrary, ADeviceThatRefusesABufferEndsTheFileAndTheListMovesOn) {
   rig.output.acceptedBuffers = 2;
   OwnedPlayer player = create(rig, {"a.mp3", "b.mp3"}, 1);
   ASSERT_EQ(Play(player.get()), 1);
-  ASSERT_TRUE(eventually([&] { return rig.output.streamCount() == 2 && GetPlayState(player.get()) == 0; }));
+  ASSERT_TRUE(test_support::pollUntil([&] { return rig.output.streamCount() == 2 && GetPlayState(player.get()) == 0; }));
   const auto streams = rig.output.streams();
   EXPECT_TRUE(streams[0].closed);
   EXPECT_EQ(streams[1].played, b);
@@ -198,7 +198,7 @@ TEST(PlayerLibrary, RemovingIsSafeOnStoppedSpentAndPlayingPlayers) {
 
   PlayerHandle spent = CreatePlayer(rig.services, fileListFromNames({"a.mp3"}).c_str(), 1);
   ASSERT_EQ(Play(spent), 1);
-  ASSERT_TRUE(eventually([&] { return GetPlayState(spent) == 0; }));
+  ASSERT_TRUE(test_support::pollUntil([&] { return GetPlayState(spent) == 0; }));
   EXPECT_EQ(RemovePlayer(spent), 1);
 
   rig.output.hold(true);
