@@ -35,12 +35,50 @@ Decoded decodeUtf8At(std::string_view bytes, std::size_t at) {
   return {c, length};
 }
 
+// What a UTF form can carry: a surrogate or a number past U+10FFFF is no character.
+char32_t encodable(char32_t c) { return c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF) ? kReplacement : c; }
+
 bool isHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool isLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 void appendUnit(std::string& out, char32_t unit) {
   out += static_cast<char>(unit & 0xFF);
   out += static_cast<char>((unit >> 8) & 0xFF);
+}
+
+void appendUtf16le(std::string& out, char32_t c) {
+  if (c < 0x10000) {
+    appendUnit(out, c);
+  } else {
+    appendUnit(out, 0xD800 + ((c - 0x10000) >> 10));
+    appendUnit(out, 0xDC00 + ((c - 0x10000) & 0x3FF));
+  }
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+template <typename AppendCharacter>
+std::string encoded(std::u32string_view text, std::size_t mostBytesPerCharacter, AppendCharacter append) {
+  std::string bytes;
+  bytes.reserve(text.size() * mostBytesPerCharacter);
+  for (const char32_t c : text) append(bytes, encodable(c));
+  return bytes;
 }
 
 }  // namespace
@@ -65,29 +103,7 @@ std::u32string fromUtf8(std::string_view bytes) {
   return text;
 }
 
-std::string toUtf8(std::u32string_view text) {
-  std::string bytes;
-  bytes.reserve(text.size() * 3);
-  for (char32_t c : text) {
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacement;
-    if (c < 0x80) {
-      bytes += static_cast<char>(c);
-    } else if (c < 0x800) {
-      bytes += static_cast<char>(0xC0 | (c >> 6));
-      bytes += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      bytes += static_cast<char>(0xE0 | (c >> 12));
-      bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      bytes += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      bytes += static_cast<char>(0xF0 | (c >> 18));
-      bytes += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      bytes += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return bytes;
-}
+std::string toUtf8(std::u32string_view text) { return encoded(text, 3, appendUtf8); }
 
 std::u32string fromUtf16le(std::string_view bytes) {
   const std::size_t units = bytes.size() / 2;
@@ -109,19 +125,6 @@ std::u32string fromUtf16le(std::string_view bytes) {
   return text;
 }
 
-std::string toUtf16le(std::u32string_view text) {
-  std::string bytes;
-  bytes.reserve(text.size() * 2);
-  for (char32_t c : text) {
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacement;
-    if (c < 0x10000) {
-      appendUnit(bytes, c);
-    } else {
-      appendUnit(bytes, 0xD800 + ((c - 0x10000) >> 10));
-      appendUnit(bytes, 0xDC00 + ((c - 0x10000) & 0x3FF));
-    }
-  }
-  return bytes;
-}
+std::string toUtf16le(std::u32string_view text) { return encoded(text, 2, appendUtf16le); }
 
 }  // namespace unicode

@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-#include "sound/audiofile/open_file.h"
+#include "ui/whole_file.h"
 
 namespace audiofile {
 
@@ -17,16 +17,9 @@ ReadResult readResultFromErrno(int error) {
 }
 
 FileContents StdioFileReader::read(const std::string& gbkPath) {
-  errno = 0;
-  OpenedFile file = openForReading(gbkPath);
-  if (!file) return {readResultFromErrno(errno), {}};
-  FileContents contents;
-  std::uint8_t chunk[65536];
-  std::size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
-    contents.bytes.insert(contents.bytes.end(), chunk, chunk + got);
-  if (std::ferror(file.get())) return {kReadFailed, {}};
-  return contents;
+  const WholeFile file = readWholeFile(gbkPath);
+  if (file.state != WholeFile::State::read) return {file.error ? readResultFromErrno(file.error) : kReadFailed, {}};
+  return {kReadOk, {file.bytes.begin(), file.bytes.end()}};
 }
 
 }  // namespace audiofile

@@ -9,7 +9,7 @@ namespace test_support {
 inline void pauseBriefly() { std::this_thread::sleep_for(std::chrono::milliseconds(1)); }
 
 template <typename Condition, typename Pause = void (*)()>
-[[nodiscard]] bool pollUntil(Condition condition, std::chrono::milliseconds timeout = std::chrono::seconds(10),
+[[nodiscard]] bool pollUntil(Condition condition, std::chrono::milliseconds timeout = std::chrono::seconds(20),
                              Pause pause = pauseBriefly) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   while (!condition()) {
