@@ -104,19 +104,16 @@ std::string_view stripMatchingQuotes(std::string_view value) {
 
 bool endsWithNewline(std::string_view s) { return !s.empty() && s.back() == '\n'; }
 
-// The file with lines [from, to) replaced by `insert`.
-std::string spliced(std::string_view file, const std::vector<Line>& lines, std::size_t from, std::size_t to,
-                    std::string_view insert) {
-  const std::size_t cutBegin = from < lines.size() ? lines[from].begin : file.size();
-  const std::size_t cutEnd = to < lines.size() ? lines[to].begin : file.size();
-  std::string out;
-  out.reserve(file.size() + insert.size() + 2);
-  out.append(file.substr(0, cutBegin));
+// The edit putting `insert` in place of lines [from, to).
+Edit replacingLines(std::string_view file, const std::vector<Line>& lines, std::size_t from, std::size_t to,
+                    std::string insert) {
+  Edit edit;
+  edit.begin = from < lines.size() ? lines[from].begin : file.size();
+  edit.end = to < lines.size() ? lines[to].begin : file.size();
   // A line put after a last line that has no terminator must start on a line of its own.
-  if (!insert.empty() && cutBegin == file.size() && !out.empty() && !endsWithNewline(out)) out += "\r\n";
-  out.append(insert);
-  out.append(file.substr(cutEnd));
-  return out;
+  if (!insert.empty() && edit.begin == file.size() && !file.empty() && !endsWithNewline(file)) insert.insert(0, "\r\n");
+  edit.text = std::move(insert);
+  return edit;
 }
 
 std::string keyLine(std::string_view key, std::string_view value) {
@@ -137,35 +134,54 @@ std::optional<std::string> findValue(std::string_view file, std::string_view sec
   return std::string(stripMatchingQuotes(*lines[*at].value));
 }
 
-std::string withValue(std::string_view file, std::string_view section, std::string_view key, std::string_view value) {
+Edit settingValue(std::string_view file, std::string_view section, std::string_view key, std::string_view value) {
   const std::vector<Line> lines = parse(file);
   const auto span = findSection(lines, section);
   if (!span) {
     std::string added;
     added.append("[").append(section).append("]\r\n").append(keyLine(key, value));
-    return spliced(file, lines, lines.size(), lines.size(), added);
+    return replacingLines(file, lines, lines.size(), lines.size(), std::move(added));
   }
-  if (const auto at = findKey(lines, *span, key)) return spliced(file, lines, *at, *at + 1, keyLine(key, value));
+  if (const auto at = findKey(lines, *span, key)) return replacingLines(file, lines, *at, *at + 1, keyLine(key, value));
   std::size_t after = span->header + 1;
   for (std::size_t i = span->header + 1; i < span->bodyEnd; ++i)
     if (lines[i].kind != LineKind::other) after = i + 1;
-  return spliced(file, lines, after, after, keyLine(key, value));
+  return replacingLines(file, lines, after, after, keyLine(key, value));
+}
+
+Edit removingKey(std::string_view file, std::string_view section, std::string_view key) {
+  const std::vector<Line> lines = parse(file);
+  const auto span = findSection(lines, section);
+  if (!span) return {};
+  const auto at = findKey(lines, *span, key);
+  if (!at) return {};
+  return replacingLines(file, lines, *at, *at + 1, {});
+}
+
+Edit removingSection(std::string_view file, std::string_view section) {
+  const std::vector<Line> lines = parse(file);
+  const auto span = findSection(lines, section);
+  if (!span) return {};
+  return replacingLines(file, lines, span->header, span->bodyEnd, {});
+}
+
+std::string applied(std::string_view file, const Edit& edit) {
+  std::string out;
+  out.reserve(file.size() + edit.text.size());
+  out.append(file.substr(0, edit.begin)).append(edit.text).append(file.substr(edit.end));
+  return out;
+}
+
+std::string withValue(std::string_view file, std::string_view section, std::string_view key, std::string_view value) {
+  return applied(file, settingValue(file, section, key, value));
 }
 
 std::string withoutKey(std::string_view file, std::string_view section, std::string_view key) {
-  const std::vector<Line> lines = parse(file);
-  const auto span = findSection(lines, section);
-  if (!span) return std::string(file);
-  const auto at = findKey(lines, *span, key);
-  if (!at) return std::string(file);
-  return spliced(file, lines, *at, *at + 1, {});
+  return applied(file, removingKey(file, section, key));
 }
 
 std::string withoutSection(std::string_view file, std::string_view section) {
-  const std::vector<Line> lines = parse(file);
-  const auto span = findSection(lines, section);
-  if (!span) return std::string(file);
-  return spliced(file, lines, span->header, span->bodyEnd, {});
+  return applied(file, removingSection(file, section));
 }
 
 }  // namespace ini

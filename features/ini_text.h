@@ -13,15 +13,30 @@ namespace ini {
 // has no '='. Section and key are compared after trimming their blanks.
 std::optional<std::string> findValue(std::string_view file, std::string_view section, std::string_view key);
 
-// The file with `key` in `section` set to `value`: the key's line is replaced, or a new line is put
-// after the section's last non-blank line, or a new section is appended at the end. New lines end
-// in CR LF.
+// One change to a file: its bytes [begin, end) give way to `text`. Both ends lie at the start of a
+// line or at the end of the file, so a file kept in another encoding can take the same change line
+// for line.
+struct Edit {
+  std::size_t begin = 0, end = 0;
+  std::string text;
+  bool changesNothing() const { return begin == end && text.empty(); }
+};
+
+// Sets `key` in `section` to `value`: the key's line is replaced, or a new line is put after the
+// section's last non-blank line, or a new section is appended at the end. New lines end in CR LF.
+Edit settingValue(std::string_view file, std::string_view section, std::string_view key, std::string_view value);
+
+// Removes the first line of `key` in `section`.
+Edit removingKey(std::string_view file, std::string_view section, std::string_view key);
+
+// Removes the first section named `section`, header and body.
+Edit removingSection(std::string_view file, std::string_view section);
+
+std::string applied(std::string_view file, const Edit& edit);
+
+// The file after each kind of edit.
 std::string withValue(std::string_view file, std::string_view section, std::string_view key, std::string_view value);
-
-// The file without the first line of `key` in `section`.
 std::string withoutKey(std::string_view file, std::string_view section, std::string_view key);
-
-// The file without the first section named `section`, header and body.
 std::string withoutSection(std::string_view file, std::string_view section);
 
 }  // namespace ini

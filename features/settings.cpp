@@ -1,6 +1,7 @@
 #include "features/settings.h"
 
 #include "features/ini_text.h"
+#include "features/settings_text.h"
 
 namespace {
 
@@ -20,9 +21,10 @@ std::string SettingsFile::ReadSetting(std::string_view section, std::string_view
   section = withoutLeadingControls(section);
   key = withoutLeadingControls(key);
   if (file.empty() || section.empty() || key.empty()) return {};
-  const StoredFile stored = storage_.load(std::string(file));
+  StoredFile stored = storage_.load(std::string(file));
   if (stored.state != StoredFile::State::read) return {};
-  std::string value = ini::findValue(stored.bytes, section, key).value_or(std::string());
+  const SettingsText text(std::move(stored.bytes));
+  std::string value = ini::findValue(text.gbk(), section, key).value_or(std::string());
   if (value.size() > kLongestSettingValue) value.resize(kLongestSettingValue);
   return value;
 }
@@ -32,17 +34,16 @@ bool SettingsFile::WriteSetting(std::string_view section, std::optional<std::str
   // A nameless section or key has no line of its own to live on.
   if (section.empty() || (key && key->empty())) return false;
   const std::string fullPath = path();
-  const StoredFile stored = storage_.load(fullPath);
+  StoredFile stored = storage_.load(fullPath);
   // Rewriting a file that exists but could not be read would lose everything else in it.
   if (stored.state == StoredFile::State::unreadable) return false;
-  std::string updated;
-  if (!key)
-    updated = ini::withoutSection(stored.bytes, section);
-  else if (!value)
-    updated = ini::withoutKey(stored.bytes, section, *key);
-  else
-    updated = ini::withValue(stored.bytes, section, *key, *value);
-  const bool unchanged = updated == stored.bytes && (stored.state == StoredFile::State::read || !value);
+  const bool existed = stored.state == StoredFile::State::read;
+  const SettingsText text(std::move(stored.bytes));
+  const ini::Edit edit = !key     ? ini::removingSection(text.gbk(), section)
+                         : !value ? ini::removingKey(text.gbk(), section, *key)
+                                  : ini::settingValue(text.gbk(), section, *key, *value);
+  const std::string updated = text.bytesAfter(edit);
+  const bool unchanged = updated == text.bytes() && (existed || !value);
   if (unchanged) return true;
   return storage_.replace(fullPath, updated);
 }

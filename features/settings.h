@@ -5,11 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "ui/whole_file.h"
+
 // What reading the whole file gave.
-struct StoredFile {
-  enum class State { missing, read, unreadable } state = State::missing;
-  std::string bytes;
-};
+using StoredFile = WholeFile;
 
 class SettingsStorage {
  public:

@@ -6,6 +6,9 @@
 
 namespace {
 
+// A settings file this long is no settings file; reading it would only use up memory.
+constexpr std::size_t kLongestSettingsFile = 64 * 1024 * 1024;
+
 struct FileHandle {
   HANDLE h;
   explicit FileHandle(HANDLE handle) : h(handle) {}
@@ -28,28 +31,7 @@ bool writeAll(HANDLE h, std::string_view bytes) {
 
 }  // namespace
 
-StoredFile SettingsStorageWin32::load(const std::string& path) {
-  FileHandle file(CreateFileW(wideFromGbk(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) {
-    const DWORD error = GetLastError();
-    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-    return {missing ? StoredFile::State::missing : StoredFile::State::unreadable, {}};
-  }
-  LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.h, &size) || size.QuadPart > 64 * 1024 * 1024) return {StoredFile::State::unreadable, {}};
-  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    DWORD got = 0;
-    if (!ReadFile(file.h, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &got, nullptr))
-      return {StoredFile::State::unreadable, {}};
-    if (got == 0) break;
-    done += got;
-  }
-  bytes.resize(done);
-  return {StoredFile::State::read, std::move(bytes)};
-}
+StoredFile SettingsStorageWin32::load(const std::string& path) { return readWholeFile(path, kLongestSettingsFile); }
 
 bool SettingsStorageWin32::replace(const std::string& path, std::string_view bytes) {
   const std::wstring target = wideFromGbk(path);

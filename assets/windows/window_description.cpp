@@ -1,16 +1,15 @@
 #include "assets/windows/window_description.h"
 
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 #include "ui/format/record_io.h"
+#include "ui/whole_file.h"
 
 std::string PictureFolder::operator()(std::u8string_view file) const {
   const std::filesystem::path path = folder_ / std::filesystem::path(file);
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("missing picture " + path.string());
-  return {std::istreambuf_iterator<char>(in), {}};
+  WholeFile picture = readWholeFile(path.string());
+  if (picture.state != WholeFile::State::read) throw std::runtime_error("missing picture " + path.string());
+  return std::move(picture.bytes);
 }
 
 namespace {

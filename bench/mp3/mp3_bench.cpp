@@ -9,12 +9,11 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "sound/mp3/stream.h"
+#include "ui/whole_file.h"
 
 namespace {
 
@@ -75,9 +74,8 @@ int main(int argc, char** argv) {
   std::vector<File> files;
   for (const auto& entry : std::filesystem::directory_iterator(argv[1])) {
     if (entry.path().extension() != ".mp3") continue;
-    std::ifstream in(entry.path(), std::ios::binary);
-    files.push_back({entry.path().filename().string(),
-                     std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())});
+    const std::string bytes = readWholeFile(entry.path().string()).bytes;
+    files.push_back({entry.path().filename().string(), std::vector<uint8_t>(bytes.begin(), bytes.end())});
   }
   std::sort(files.begin(), files.end(), [](const File& a, const File& b) { return a.name < b.name; });
 

@@ -2,12 +2,12 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 
 #include "sound/effects/tools/dsp.h"
 #include "sound/effects/tools/pcm.h"
+#include "ui/whole_file.h"
 
 namespace {
 std::string quoted(const std::string& s) {
@@ -80,8 +80,8 @@ Bytes encodeLayer3(const ExternalTools& tools, const std::vector<float>& samples
   std::ofstream(in, std::ios::binary).write(reinterpret_cast<const char*>(wav.data()), std::streamsize(wav.size()));
   runCapturing(quoted(tools.lame) + " --quiet -t -b 32 --cbr -m m --resample 24 --noreplaygain " + quoted(in) + " " +
                quoted(out));
-  std::ifstream file(out, std::ios::binary);
-  Bytes stream{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const std::string written = readWholeFile(out).bytes;
+  Bytes stream(written.begin(), written.end());
   constexpr std::size_t kFrameBytes = 96;
   if (stream.size() % kFrameBytes)
     throw std::runtime_error("lame gave a stream that is not whole 96-byte frames");

@@ -1,10 +1,12 @@
-// Any bytes as a settings file, with a section and key made from the input's first bytes: reading
-// and editing must stay in bounds, and a value just written must read back.
+// Any bytes as a settings file in any of its encodings, with a section and key made from the
+// input's first bytes: reading and editing must stay in bounds, a value just written must read
+// back, and a file with a byte-order mark keeps it.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "features/ini_text.h"
+#include "features/settings_text.h"
 
 namespace {
 // Names of letters and digits only, so every name has a line of its own that reads back.
@@ -13,6 +15,10 @@ std::string nameFrom(std::string_view bytes) {
   std::string name;
   for (char c : bytes) name += alphabet[static_cast<unsigned char>(c) % (sizeof alphabet - 1)];
   return name.empty() ? "n" : name;
+}
+
+bool hasMark(SettingsEncoding encoding) {
+  return encoding == SettingsEncoding::utf16leWithMark || encoding == SettingsEncoding::utf8WithMark;
 }
 }  // namespace
 
@@ -26,10 +32,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   rest.remove_prefix(keyBytes.size());
   const std::string section = nameFrom(sectionBytes), key = nameFrom(keyBytes);
 
-  (void)ini::findValue(rest, section, key);
-  (void)ini::withoutKey(rest, section, key);
-  (void)ini::withoutSection(rest, section);
-  const std::string edited = ini::withValue(rest, section, key, "v w");
-  if (ini::findValue(edited, section, key) != "v w") std::abort();
+  const SettingsText text{std::string(rest)};
+  const std::string& file = text.gbk();
+  (void)ini::findValue(file, section, key);
+  (void)text.bytesAfter(ini::removingKey(file, section, key));
+  (void)text.bytesAfter(ini::removingSection(file, section));
+  const SettingsText edited(text.bytesAfter(ini::settingValue(file, section, key, "v w")));
+  if (hasMark(text.encoding()) && edited.encoding() != text.encoding()) std::abort();
+  // A GBK file whose only bytes that are no UTF-8 were on the edited line reads as UTF-8 afterwards;
+  // the guess between the two cannot see what was there before.
+  const bool guessedAnew = text.encoding() == SettingsEncoding::gbk && edited.encoding() == SettingsEncoding::utf8;
+  if (!guessedAnew && ini::findValue(edited.gbk(), section, key) != "v w") std::abort();
   return 0;
 }

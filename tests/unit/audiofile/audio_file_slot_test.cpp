@@ -21,7 +21,7 @@ TEST(AudioFileSlot, ThreeFilesTwiceInOrderThenStopped) {
   const std::vector<std::string> names = {"a.mp3", "", "b.mp3", "c.mp3"};
   slot.play(2, names);
 
-  ASSERT_TRUE(eventually([&] { return rig.output.streamCount() == 6 && allClosed(rig.output); }));
+  ASSERT_TRUE(test_support::pollUntil([&] { return rig.output.streamCount() == 6 && allClosed(rig.output); }));
   EXPECT_EQ(slot.player()->state(), PlayerState::stopped);
   const auto played = streams(rig.output);
   const std::vector<std::int16_t>* expected[] = {&a, &b, &c, &a, &b, &c};
@@ -39,7 +39,7 @@ TEST(AudioFileSlot, NegativeCountRepeatsUntilStopped) {
   AudioFileSlot slot(rig.services);
   const std::vector<std::string> names = {"a.mp3", "b.mp3"};
   slot.play(-5, names);
-  ASSERT_TRUE(eventually([&] { return rig.output.streamCount() >= 7; }));
+  ASSERT_TRUE(test_support::pollUntil([&] { return rig.output.streamCount() >= 7; }));
   slot.stop();
   EXPECT_TRUE(allClosed(rig.output));
   const std::size_t after = rig.output.streamCount();
@@ -54,7 +54,7 @@ TEST(AudioFileSlot, CountOmittedPlaysOnce) {
   AudioFileSlot slot(rig.services);
   const std::vector<std::string> names = {"a.mp3"};
   slot.play(std::nullopt, names);
-  ASSERT_TRUE(eventually([&] { return allClosed(rig.output) && slot.player()->state() == PlayerState::stopped; }));
+  ASSERT_TRUE(test_support::pollUntil([&] { return allClosed(rig.output) && slot.player()->state() == PlayerState::stopped; }));
   EXPECT_EQ(rig.output.streamCount(), 1u);
 }
 
@@ -90,7 +90,7 @@ TEST(AudioFileSlot, ANewFileCutsTheOldOneOffAndStartsFromItsBeginning) {
   EXPECT_TRUE(played[0].closed);
   EXPECT_TRUE(played[0].played.empty());
   rig.output.holdCompletions(false);
-  ASSERT_TRUE(eventually([&] { return allClosed(rig.output); }));
+  ASSERT_TRUE(test_support::pollUntil([&] { return allClosed(rig.output); }));
   EXPECT_EQ(streams(rig.output)[1].played, b);
 }
 

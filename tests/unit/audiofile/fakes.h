@@ -3,13 +3,10 @@
 // test rig that wires them with the fake device and the raw PCM decoder.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstring>
-#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -17,6 +14,7 @@
 #include "sound/bytes.h"
 #include "tests/support/audiofile/raw_pcm_source.h"
 #include "tests/support/device/fake_wave_output.h"
+#include "tests/support/poll.h"
 
 namespace audiofile::testing {
 
@@ -86,15 +84,5 @@ struct Rig {
     return samples;
   }
 };
-
-// Polls until `condition` holds; false after ten seconds.
-inline bool eventually(const std::function<bool()>& condition) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  return true;
-}
 
 }  // namespace audiofile::testing

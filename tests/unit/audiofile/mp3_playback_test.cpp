@@ -4,20 +4,19 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 #include "sound/audiofile/mp3_frame_source.h"
 #include "sound/audiofile/player.h"
 #include "tests/support/audiofile/mp3_reference.h"
 #include "tests/unit/audiofile/fakes.h"
+#include "ui/whole_file.h"
 
 namespace audiofile::testing {
 namespace {
 
 std::vector<std::uint8_t> readMp3(const std::string& name) {
-  std::ifstream in(std::string(AUDIOFILE_MP3_DIR) + "/" + name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const std::string bytes = readWholeFile(std::string(AUDIOFILE_MP3_DIR) + "/" + name).bytes;
+  return {bytes.begin(), bytes.end()};
 }
 
 struct Mp3Rig {
@@ -32,7 +31,7 @@ struct Mp3Rig {
     {
       Player player(services, {"x.mp3"}, 1);
       EXPECT_TRUE(player.newPlay(nullptr, "", startPercent));
-      EXPECT_TRUE(eventually([&] { return player.state() == PlayerState::stopped; }));
+      EXPECT_TRUE(test_support::pollUntil([&] { return player.state() == PlayerState::stopped; }));
     }
     return streams(output).at(0);
   }

@@ -67,7 +67,7 @@ TEST(Player, APausedFileHoldsItsPlaceAndPlaysOnAfterResume) {
   ASSERT_TRUE(player->setPaused(true));
   rig.output.holdCompletions(false);
   ASSERT_TRUE(player->setPaused(false));
-  ASSERT_TRUE(eventually([&] { return player->state() == PlayerState::stopped; }));
+  ASSERT_TRUE(test_support::pollUntil([&] { return player->state() == PlayerState::stopped; }));
   EXPECT_EQ(streams(rig.output).at(0).played, a);
 }
 
@@ -118,9 +118,9 @@ TEST(Player, ProgressRisesToNinetyNineThenEachFileReportsOneHundred) {
   rig.addFile("b.mp3", 10000, 300);
   OwnedPlayer player = create(rig, {"a.mp3", "b.mp3"}, 1);
   ASSERT_TRUE(player->newPlay(kWindow, "", 0));
-  ASSERT_TRUE(eventually([&] { return rig.output.streamCount() == 2 && player->state() == PlayerState::stopped; }));
+  ASSERT_TRUE(test_support::pollUntil([&] { return rig.output.streamCount() == 2 && player->state() == PlayerState::stopped; }));
   ASSERT_TRUE(
-      eventually([&] { return rig.notifier.notices().size() >= 2 && rig.notifier.notices().back().second == 100; }));
+      test_support::pollUntil([&] { return rig.notifier.notices().size() >= 2 && rig.notifier.notices().back().second == 100; }));
 
   std::vector<std::vector<int>> perFile(1);
   for (const auto& [window, percent] : rig.notifier.notices()) {
@@ -143,7 +143,7 @@ TEST(Player, NoWindowNoNotices) {
   rig.addFile("a.mp3", 0, 3);
   OwnedPlayer player = create(rig, {"a.mp3"}, 1);
   ASSERT_TRUE(player->play());
-  ASSERT_TRUE(eventually([&] { return player->state() == PlayerState::stopped; }));
+  ASSERT_TRUE(test_support::pollUntil([&] { return player->state() == PlayerState::stopped; }));
   EXPECT_TRUE(rig.notifier.notices().empty());
 }
 
@@ -160,7 +160,7 @@ TEST(Player, AStartPositionIsClampedAndHandedToTheDecoderBeforeTheFirstFrame) {
       continue;
     }
     ASSERT_TRUE(started) << percent;
-    ASSERT_TRUE(eventually([&] { return player->state() == PlayerState::stopped; }));
+    ASSERT_TRUE(test_support::pollUntil([&] { return player->state() == PlayerState::stopped; }));
     samples.erase(samples.begin(), samples.begin() + firstFrame * 576 * 2);
     EXPECT_EQ(streams(rig.output).at(0).played, samples) << "start " << percent;
   }
@@ -173,7 +173,7 @@ TEST(Player, ADeviceThatRefusesABufferEndsTheFileAndTheListMovesOn) {
   rig.output.acceptBuffers(2);
   OwnedPlayer player = create(rig, {"a.mp3", "b.mp3"}, 1);
   ASSERT_TRUE(player->play());
-  ASSERT_TRUE(eventually([&] { return rig.output.streamCount() == 2 && player->state() == PlayerState::stopped; }));
+  ASSERT_TRUE(test_support::pollUntil([&] { return rig.output.streamCount() == 2 && player->state() == PlayerState::stopped; }));
   const auto played = streams(rig.output);
   EXPECT_TRUE(played[0].closed);
   EXPECT_EQ(played[1].played, b);
@@ -186,7 +186,7 @@ TEST(Player, RemovingIsSafeOnStoppedSpentAndPlayingPlayers) {
 
   OwnedPlayer spent = create(rig, {"a.mp3"}, 1);
   ASSERT_TRUE(spent->play());
-  ASSERT_TRUE(eventually([&] { return spent->state() == PlayerState::stopped; }));
+  ASSERT_TRUE(test_support::pollUntil([&] { return spent->state() == PlayerState::stopped; }));
   spent.reset();
 
   rig.output.holdCompletions(true);

@@ -2,9 +2,9 @@
 
 #include <mpg123.h>
 
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
+
+#include "ui/whole_file.h"
 
 namespace mp3test {
 
@@ -47,8 +47,8 @@ Pcm<Sample> decode(const std::string& path, int encoding) {
 std::string corpusPath(const std::string& name) { return std::string(MP3_CORPUS_DIR) + "/" + name; }
 
 std::vector<uint8_t> readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  const std::string bytes = readWholeFile(path).bytes;
+  return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
 Pcm<float> decodeWithMpg123(const std::string& path) { return decode<float>(path, MPG123_ENC_FLOAT_32); }

@@ -17,6 +17,8 @@ class EffectPlayerTest : public testing::Test {
  protected:
   FakeWaveOutput device;
   FakeMidiOutput midi;
+  // Before the player: its destructor stops the audio file once more, and the count must still be there.
+  int audioFileStops = 0;
   EffectPlayer player{device, midi};
 };
 
@@ -82,7 +84,6 @@ TEST_F(EffectPlayerTest, MidiOutputThatCannotStartGivesFalse) {
 }
 
 TEST_F(EffectPlayerTest, StopEndsAudioFileMidiAndWaveVoices) {
-  int audioFileStops = 0;
   player.SetAudioFileStop([&] { ++audioFileStops; });
   device.holdCompletions(true);
   ASSERT_TRUE(player.Play(pcmWave(samples(100000)), true));

@@ -1,10 +1,9 @@
 // The feeder, end to end against a device that completes buffers on its own thread.
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "sound/player/effect_player.h"
 #include "tests/support/device/fake_wave_output.h"
+#include "tests/support/poll.h"
 #include "tests/support/sound_images.h"
 #include "tests/unit/player/fake_midi_output.h"
 
@@ -18,13 +17,8 @@ constexpr std::size_t kLargestData = 2'940'000;
 
 class WaveVoiceTest : public testing::Test {
  protected:
-  // Polls until no voice plays; false after five seconds.
   [[nodiscard]] bool allVoicesEnd() {
-    const auto deadline = std::chrono::steady_clock::now() + 5s;
-    while (player.playingVoices() != 0)
-      if (std::chrono::steady_clock::now() > deadline) return false;
-      else std::this_thread::sleep_for(1ms);
-    return true;
+    return test_support::pollUntil([&] { return player.playingVoices() == 0; }, 5s);
   }
 
   FakeWaveOutput device;

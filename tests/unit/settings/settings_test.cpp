@@ -2,31 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include "tests/unit/settings/memory_storage.h"
 
 namespace {
-
-// Files in memory; a test can make the file unreadable or the folder unwritable.
-class MemoryStorage final : public SettingsStorage {
- public:
-  std::map<std::string, std::string> files;
-  bool writable = true;
-  bool readable = true;
-  int loads = 0;
-
-  StoredFile load(const std::string& path) override {
-    ++loads;
-    auto it = files.find(path);
-    if (it == files.end()) return {StoredFile::State::missing, {}};
-    if (!readable) return {StoredFile::State::unreadable, {}};
-    return {StoredFile::State::read, it->second};
-  }
-  bool replace(const std::string& path, std::string_view bytes) override {
-    if (!writable) return false;
-    files[path] = std::string(bytes);
-    return true;
-  }
-};
 
 const std::string kDir = "C:\\澜星";
 const std::string kPath = kDir + "\\配置.ini";

@@ -3,19 +3,15 @@
 // properties; the tray menu.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 
 #include "ui/format/cursor_field.h"
 #include "ui/format/property_data.h"
 #include "ui/format/template_block.h"
+#include "ui/whole_file.h"
 
 namespace {
 
-std::string blockFile() {
-  std::ifstream in(LANXING_WINDOW_BLOCK_FILE, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+std::string blockFile() { return readWholeFile(LANXING_WINDOW_BLOCK_FILE).bytes; }
 
 struct CatalogueRow {
   const char* name;

@@ -1,7 +1,5 @@
 #include "catalogue_rows.h"
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <ostream>
 #include <stdexcept>
@@ -9,6 +7,7 @@
 #include "ui/format/control_properties.h"
 #include "ui/format/cursor_field.h"
 #include "ui/pictures/picture_format.h"
+#include "ui/whole_file.h"
 
 namespace {
 
@@ -80,9 +79,7 @@ std::string textOf(const UnitRecord& u) {
 }  // namespace
 
 std::vector<WindowEntry> embeddedBlock() {
-  std::ifstream in(LANXING_WINDOW_BLOCK_FILE, std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-  auto block = readBlock(bytes);
+  auto block = readBlock(readWholeFile(LANXING_WINDOW_BLOCK_FILE).bytes);
   if (!block) throw std::runtime_error("the embedded block does not read");
   return *block;
 }

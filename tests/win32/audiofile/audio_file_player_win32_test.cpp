@@ -6,12 +6,12 @@
 
 #include <chrono>
 #include <functional>
-#include <thread>
 
 #include "sound/audiofile/player.h"
 #include "sound/audiofile/window_notifier_win32.h"
 #include "sound/device/winmm_wave_output_win32.h"
 #include "tests/support/audiofile/raw_pcm_source.h"
+#include "tests/support/poll.h"
 #include "tests/win32/audiofile/wave_capture_win32.h"
 #include "tests/win32/settings/temp_folder_win32.h"
 #include "ui/gbk_text_win32.h"
@@ -21,15 +21,13 @@ namespace {
 
 // Serves this thread's messages, keeping the progress notices, until `done` or ten seconds pass.
 bool pumpUntil(const std::function<bool()>& done, std::vector<int>* notices = nullptr) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
+  const auto serveMessages = [&] {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
       if (message.message == kProgressMessage && notices) notices->push_back(static_cast<int>(message.wParam));
-  }
-  return true;
+  };
+  return test_support::pollUntil(done, std::chrono::seconds(10), serveMessages);
 }
 
 std::vector<std::int16_t> noise(std::size_t count) {

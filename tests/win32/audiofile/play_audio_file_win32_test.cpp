@@ -8,12 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <functional>
-#include <thread>
 
 #include "sound/player/effect_player_win32.h"
 #include "tests/support/audiofile/mp3_reference.h"
+#include "tests/support/poll.h"
 #include "tests/win32/audiofile/wave_capture_win32.h"
 #include "tests/win32/settings/temp_folder_win32.h"
 #include "ui/gbk_text_win32.h"
@@ -26,15 +25,6 @@ std::wstring testMp3(const char* name) {
   std::wstring path = L"Z:" + wideFromGbk(AUDIOFILE_MP3_DIR) + L"/" + wideFromGbk(name);
   std::replace(path.begin(), path.end(), L'/', L'\\');
   return path;
-}
-
-bool eventually(const std::function<bool()>& condition) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return true;
 }
 
 std::string bytesOf(const std::vector<std::int16_t>& samples) {
@@ -62,7 +52,7 @@ TEST_F(PlayAudioFileWin32, PlaysTheDecodersOutputToTheSoundCardExactly) {
   const WaveCapture capture;
   PlayAudioFile(path_);
   std::vector<std::wstring> streams;
-  ASSERT_TRUE(eventually([&] {
+  ASSERT_TRUE(test_support::pollUntil([&] {
     streams = capture.newFiles();
     return streams.size() == 1 && holdsRun(WaveCapture::read(streams[0]), pcm_);
   }));
@@ -74,7 +64,7 @@ TEST_F(PlayAudioFileWin32, AListPlaysItsPassesOneFileAfterTheOther) {
   const std::string names[] = {path_, "", path_};
   PlayAudioFile(2, names);
   std::vector<std::wstring> streams;
-  ASSERT_TRUE(eventually([&] {
+  ASSERT_TRUE(test_support::pollUntil([&] {
     streams = capture.newFiles();
     return streams.size() == 4 && holdsRun(WaveCapture::read(streams[3]), pcm_);
   }));
@@ -86,7 +76,7 @@ TEST_F(PlayAudioFileWin32, PlayingAgainCutsTheFileOffAndStartsItAfresh) {
   PlayAudioFile(path_);
   PlayAudioFile(path_);
   std::vector<std::wstring> streams;
-  ASSERT_TRUE(eventually([&] {
+  ASSERT_TRUE(test_support::pollUntil([&] {
     streams = capture.newFiles();
     return streams.size() == 2 && holdsRun(WaveCapture::read(streams[1]), pcm_);
   }));

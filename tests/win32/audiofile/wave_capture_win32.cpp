@@ -4,6 +4,9 @@
 
 #include <algorithm>
 
+#include "ui/gbk_text_win32.h"
+#include "ui/whole_file.h"
+
 namespace {
 
 // The variable holds a Unix path; Wine shows the Unix root as drive Z:.
@@ -39,17 +42,7 @@ std::vector<std::wstring> WaveCapture::newFiles() const {
   return added;
 }
 
-std::string WaveCapture::read(const std::wstring& path) {
-  std::string bytes;
-  HANDLE h =
-      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return bytes;
-  char chunk[65536];
-  DWORD got = 0;
-  while (ReadFile(h, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
-  CloseHandle(h);
-  return bytes;
-}
+std::string WaveCapture::read(const std::wstring& path) { return readWholeFile(gbkFromWide(path)).bytes; }
 
 bool holdsRun(const std::string& captured, const std::string& played) {
   const std::string sounding = withoutSilence(captured), expected = withoutSilence(played);

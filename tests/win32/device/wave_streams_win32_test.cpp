@@ -16,7 +16,7 @@
 #include "sound/device/winmm_close_win32.h"
 #include "sound/device/winmm_wave_input_win32.h"
 #include "sound/device/winmm_wave_output_win32.h"
-#include "tests/win32/player/wait_until.h"
+#include "tests/support/poll.h"
 
 namespace {
 
@@ -57,10 +57,10 @@ TEST(WinmmWaveOutput, EveryWrittenBufferComesBackWithItsSlotAndSize) {
     ASSERT_NE(stream, nullptr);
     ASSERT_TRUE(stream->write(1, first));
     ASSERT_TRUE(stream->write(0, second));
-    ASSERT_TRUE(waitUntil([&] { return done.notices().size() == 2; }));
+    ASSERT_TRUE(test_support::pollUntil([&] { return done.notices().size() == 2; }));
     EXPECT_EQ(done.notices(), (std::vector<DoneLog::Notice>{{1, 1600}, {0, 800}}));
     ASSERT_TRUE(stream->write(1, first)) << "a slot that came back can be written again";
-    ASSERT_TRUE(waitUntil([&] { return done.notices().size() == 3; }));
+    ASSERT_TRUE(test_support::pollUntil([&] { return done.notices().size() == 3; }));
   }
   EXPECT_EQ(done.notices().size(), 3u) << "closing an idle stream hands nothing back";
 }
@@ -79,7 +79,7 @@ TEST(WinmmWaveOutput, AResetOrTheCloseHandsBackWhatIsQueued) {
       ASSERT_TRUE(stream->write(1, long2));
       if (!closeOnly) {
         ASSERT_TRUE(stream->reset());
-        ASSERT_TRUE(waitUntil([&] { return done.notices().size() == 2; }));
+        ASSERT_TRUE(test_support::pollUntil([&] { return done.notices().size() == 2; }));
       }
     }
     EXPECT_EQ(done.notices().size(), 2u) << "close only " << closeOnly;
@@ -129,7 +129,7 @@ TEST(WinmmWaveInput, AConstantSignalIsCapturedExactlyBufferByBuffer) {
   ASSERT_TRUE(stream->add(0, areas[0]));
   ASSERT_TRUE(stream->add(1, areas[1]));
   ASSERT_TRUE(stream->resume());
-  ASSERT_TRUE(waitUntil([&] { return done.notices().size() == 2; }));
+  ASSERT_TRUE(test_support::pollUntil([&] { return done.notices().size() == 2; }));
   ASSERT_TRUE(stream->reset());
   const std::vector<DoneLog::Notice> notices = done.notices();
   EXPECT_EQ(notices[0].slot, 0u);
@@ -152,7 +152,7 @@ TEST(WinmmWaveInput, AResetHandsBackEmptyBuffersAndTheStreamCloses) {
     ASSERT_NE(stream, nullptr);
     ASSERT_TRUE(stream->add(0, area));
     ASSERT_TRUE(stream->reset());
-    ASSERT_TRUE(waitUntil([&] { return done.notices().size() == 1; }));
+    ASSERT_TRUE(test_support::pollUntil([&] { return done.notices().size() == 1; }));
     EXPECT_EQ(done.notices()[0], (DoneLog::Notice{0, 0}));
   }
 }

@@ -7,10 +7,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "ui/gbk_text_win32.h"
+#include "ui/whole_file.h"
 
 namespace {
 
@@ -95,8 +96,7 @@ TEST(SystemDecoders, VolumeKnobHasMagentaCorners) {
 
 // Decodes a JPEG the way the program does, through the system's picture object.
 SIZE JpegSize(const std::wstring& name) {
-  std::ifstream file(std::filesystem::path(PicturePath(name)), std::ios::binary);
-  std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
+  const std::string bytes = readWholeFile(gbkFromWide(PicturePath(name))).bytes;
   EXPECT_FALSE(bytes.empty()) << "cannot read the picture";
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
   std::copy(bytes.begin(), bytes.end(), static_cast<char*>(GlobalLock(memory)));

@@ -6,7 +6,7 @@
 #include "sound/player/effect_player_win32.h"
 #include "sound/player/wave_image.h"
 #include "tests/win32/player/captured_output.h"
-#include "tests/win32/player/wait_until.h"
+#include "tests/support/poll.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ ByteVector dataChunk(int number) {
 }
 
 bool voicesEnd() {
-  return waitUntil([] { return TheEffectPlayer().playingVoices() == 0; }, 60000);
+  return test_support::pollUntil([] { return TheEffectPlayer().playingVoices() == 0; }, std::chrono::seconds(60));
 }
 
 class BuiltInEffects : public testing::Test {
@@ -38,13 +38,13 @@ TEST_F(BuiltInEffects, ApplauseReachesTheSoundCardExactly) {
 TEST_F(BuiltInEffects, ADrumLoopPlaysItsBeatAgainUntilStopped) {
   const ByteVector data = dataChunk(41);
   ASSERT_TRUE(TheEffectPlayer().Play(builtInEffect(41), true));
-  ASSERT_TRUE(waitUntil(
+  ASSERT_TRUE(test_support::pollUntil(
       [&] {
         const ByteVector out = captured.stream(0);
         const long long first = findRun(out, data);
         return first >= 0 && findRun(out, data, static_cast<std::size_t>(first) + data.size()) >= 0;
       },
-      60000));
+      std::chrono::seconds(60)));
   TheEffectPlayer().Stop();
   ASSERT_TRUE(voicesEnd());
   EXPECT_EQ(captured.streamCount(), 1);

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
+
+#include "ui/gbk_text_win32.h"
+#include "ui/whole_file.h"
 
 CapturedOutput::CapturedOutput() {
   wchar_t unixPath[MAX_PATH] = {};
@@ -27,11 +27,7 @@ std::wstring CapturedOutput::fileName(int n) const {
 }
 
 ByteVector CapturedOutput::stream(int n) const {
-  std::ifstream file(std::filesystem::path(fileName(n)), std::ios::binary);
-  ByteVector bytes;
-  std::transform(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>(), std::back_inserter(bytes),
-                 [](char c) { return static_cast<std::byte>(c); });
-  return bytes;
+  return byteVectorOf(readWholeFile(gbkFromWide(fileName(n))).bytes);
 }
 
 int CapturedOutput::streamCount() const {

@@ -7,6 +7,11 @@
 
 using ByteVector = std::vector<std::byte>;
 
+inline ByteVector byteVectorOf(const std::string& bytes) {
+  const auto* begin = reinterpret_cast<const std::byte*>(bytes.data());
+  return {begin, begin + bytes.size()};
+}
+
 class CapturedOutput {
  public:
   CapturedOutput();  // removes the files of earlier tests, so numbering starts afresh

@@ -2,24 +2,17 @@
 // with a codec, and the sound card receives 16-bit PCM at the same rate.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "sound/player/effect_player_win32.h"
 #include "tests/support/sound_images.h"
 #include "tests/win32/player/captured_output.h"
-#include "tests/win32/player/wait_until.h"
+#include "ui/whole_file.h"
+#include "tests/support/poll.h"
 
 using namespace test_images;
 
 namespace {
 
-ByteVector readFile(const char* path) {
-  std::ifstream file(path, std::ios::binary);
-  ByteVector bytes;
-  for (std::istreambuf_iterator<char> it(file), end; it != end; ++it) bytes.push_back(static_cast<std::byte>(*it));
-  return bytes;
-}
+ByteVector readFile(const char* path) { return byteVectorOf(readWholeFile(path).bytes); }
 
 // 1 channel, 24,000 Hz, 32 kbit/s MPEG-2 Layer III: frames of 96 bytes, one per block.
 ByteVector mpegLayer3Format() {
@@ -65,7 +58,7 @@ TEST(Mp3Wave, DecodesToWhatAReferenceDecoderGives) {
   const ByteVector image = riffWave({chunk("fmt ", mpegLayer3Format()), chunk("data", mp3), chunk("fact", sampleCount)});
 
   ASSERT_TRUE(TheEffectPlayer().Play(image));
-  ASSERT_TRUE(waitUntil([] { return TheEffectPlayer().playingVoices() == 0; }));
+  ASSERT_TRUE(test_support::pollUntil([] { return TheEffectPlayer().playingVoices() == 0; }));
   ASSERT_EQ(captured.streamCount(), 1);
   EXPECT_GE(findSimilarRun(captured.stream(0), reference, 2), 0);
 }

@@ -10,7 +10,7 @@
 
 #include "sound/player/effect_player_win32.h"
 #include "tests/support/sound_images.h"
-#include "tests/win32/player/wait_until.h"
+#include "tests/support/poll.h"
 
 using namespace test_images;
 
@@ -77,7 +77,7 @@ TEST(PlayStopCycles, ThousandCyclesLeaveThreadsHandlesAndMemoryAsTheyWere) {
   for (int i = 0; i < 1000; ++i) cycle();
   player.StopAndWait();
   // Threads of finished voices may take a moment to leave the process's list.
-  EXPECT_TRUE(waitUntil([&] { return threadCount() <= before.threads; }, 10000));
+  EXPECT_TRUE(test_support::pollUntil([&] { return threadCount() <= before.threads; }, std::chrono::seconds(10)));
   const Resources after = measure();
   print("after", after);
   EXPECT_LE(after.threads, before.threads);

@@ -7,7 +7,7 @@
 #include "sound/player/effect_player_win32.h"
 #include "tests/support/sound_images.h"
 #include "tests/win32/player/captured_output.h"
-#include "tests/win32/player/wait_until.h"
+#include "tests/support/poll.h"
 
 using namespace test_images;
 
@@ -21,7 +21,7 @@ ByteVector distinctSamples(std::size_t size, std::uint32_t seed) {
 }
 
 bool voicesEnd() {
-  return waitUntil([] { return TheEffectPlayer().playingVoices() == 0; });
+  return test_support::pollUntil([] { return TheEffectPlayer().playingVoices() == 0; });
 }
 
 class WaveOutputTest : public testing::Test {
@@ -50,7 +50,7 @@ TEST_F(WaveOutputTest, PlayWritesExactlyTheDataChunk) {
 TEST_F(WaveOutputTest, LoopingImageRepeatsItsDataAfterABreak) {
   const ByteVector data = distinctSamples(15360 * 3 + 1000, 3);
   ASSERT_TRUE(TheEffectPlayer().Play(pcmWave(data), true));
-  ASSERT_TRUE(waitUntil([&] {
+  ASSERT_TRUE(test_support::pollUntil([&] {
     const ByteVector out = captured.stream(0);
     const long long first = findRun(out, data);
     return first >= 0 && findRun(out, data, static_cast<std::size_t>(first) + data.size()) >= 0;
@@ -70,7 +70,7 @@ TEST_F(WaveOutputTest, StopEndsTheOutputPromptly) {
   // FX-20's size: 66.7 s of sound, a quarter of that under Wine.
   const ByteVector data = distinctSamples(2'940'000, 4);
   ASSERT_TRUE(TheEffectPlayer().Play(pcmWave(data)));
-  ASSERT_TRUE(waitUntil([&] { return captured.stream(0).size() > 15360; }));
+  ASSERT_TRUE(test_support::pollUntil([&] { return captured.stream(0).size() > 15360; }));
   TheEffectPlayer().Stop();
   ASSERT_TRUE(voicesEnd());
   const ByteVector out = captured.stream(0);

@@ -1,5 +1,6 @@
-// The settings engine against the system's own profile functions, on the same files: every value
-// the system reads, the engine reads too, and edits made by either read back the same.
+// The settings engine against the system's own profile functions, on the same files saved as GBK
+// and as UTF-16LE with its mark: every value the system reads, the engine reads too, and edits made
+// by either read back the same.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "features/ini_text.h"
+#include "features/settings_text.h"
 #include "tests/win32/settings/temp_folder_win32.h"
 
 namespace {
@@ -54,6 +56,18 @@ void putFile(const std::string& path, const std::string& bytes) {
   CloseHandle(h);
 }
 
+// How a text editor may save the file: as it is, or as "Unicode" (UTF-16LE with its mark).
+enum class Saved { gbk, utf16le };
+const Saved kSavings[] = {Saved::gbk, Saved::utf16le};
+
+std::string savedAs(Saved saving, const std::string& gbkFile) {
+  if (saving == Saved::gbk) return gbkFile;
+  const std::wstring wide = wideFromGbk(gbkFile);
+  return "\xFF\xFE" + std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
+}
+
+const char* nameOf(Saved saving) { return saving == Saved::gbk ? "GBK" : "UTF-16LE"; }
+
 // The system caches profile files by name, so every file a test makes gets a name of its own.
 std::string freshPath(const TempFolder& folder) {
   static int serial = 0;
@@ -61,9 +75,10 @@ std::string freshPath(const TempFolder& folder) {
 }
 
 void expectSameReads(const std::string& systemFile, const std::string& engineBytes, const std::string& what) {
+  const SettingsText text(engineBytes);
   for (const char* section : kSections)
     for (const char* key : kKeys)
-      EXPECT_EQ(ini::findValue(engineBytes, section, key).value_or(""), systemRead(systemFile, section, key))
+      EXPECT_EQ(ini::findValue(text.gbk(), section, key).value_or(""), systemRead(systemFile, section, key))
           << what << " [" << section << "] " << key;
 }
 
@@ -71,11 +86,13 @@ TEST(ProfileConformance, TheSystemProfileIsGbk) { ASSERT_EQ(GetACP(), 936u) << "
 
 TEST(ProfileConformance, ReadsMatchTheSystem) {
   TempFolder folder;
-  for (const char* file : kFiles) {
-    const std::string path = freshPath(folder);
-    putFile(path, file);
-    expectSameReads(path, file, file);
-  }
+  for (const Saved saving : kSavings)
+    for (const char* file : kFiles) {
+      const std::string path = freshPath(folder);
+      const std::string saved = savedAs(saving, file);
+      putFile(path, saved);
+      expectSameReads(path, saved, nameOf(saving) + std::string(": ") + file);
+    }
 }
 
 struct Edit {
@@ -91,29 +108,30 @@ TEST(ProfileConformance, EditsReadBackLikeTheSystemsEdits) {
       {"q", "d", "\"requoted\""}, {"乤", "k", "only lower"}, {"a", "j", nullptr},
   };
   TempFolder folder;
-  for (const char* file : kFiles) {
-    for (const Edit& edit : edits) {
-      const std::string path = freshPath(folder);
-      putFile(path, file);
-      WritePrivateProfileStringA(edit.section, edit.key, edit.value, path.c_str());
-      std::string engine;
-      if (!edit.key)
-        engine = ini::withoutSection(file, edit.section);
-      else if (!edit.value)
-        engine = ini::withoutKey(file, edit.section, edit.key);
-      else
-        engine = ini::withValue(file, edit.section, edit.key, edit.value);
-      // What the system wrote and what the engine wrote must read the same through the system.
-      const std::string enginePath = freshPath(folder);
-      putFile(enginePath, engine);
-      const std::string what = std::string(file) + " after [" + edit.section + "] " + (edit.key ? edit.key : "(section)");
-      for (const char* section : kSections)
-        for (const char* key : kKeys)
-          EXPECT_EQ(systemRead(enginePath, section, key), systemRead(path, section, key))
-              << what << " [" << section << "] " << key << "\nsystem wrote:\n" << fileBytes(path) << "\nengine wrote:\n"
-              << engine;
+  for (const Saved saving : kSavings)
+    for (const char* file : kFiles) {
+      const SettingsText text(savedAs(saving, file));
+      for (const Edit& edit : edits) {
+        const std::string path = freshPath(folder);
+        putFile(path, text.bytes());
+        WritePrivateProfileStringA(edit.section, edit.key, edit.value, path.c_str());
+        const ini::Edit engineEdit = !edit.key     ? ini::removingSection(text.gbk(), edit.section)
+                                     : !edit.value ? ini::removingKey(text.gbk(), edit.section, edit.key)
+                                                   : ini::settingValue(text.gbk(), edit.section, edit.key, edit.value);
+        const std::string engine = text.bytesAfter(engineEdit);
+        const std::string what = nameOf(saving) + std::string(": ") + file + " after [" + edit.section + "] " +
+                                 (edit.key ? edit.key : "(section)");
+        EXPECT_EQ(SettingsText(engine).encoding(), text.encoding()) << what;
+        // What the system wrote and what the engine wrote must read the same through the system.
+        const std::string enginePath = freshPath(folder);
+        putFile(enginePath, engine);
+        for (const char* section : kSections)
+          for (const char* key : kKeys)
+            EXPECT_EQ(systemRead(enginePath, section, key), systemRead(path, section, key))
+                << what << " [" << section << "] " << key << "\nsystem wrote:\n" << fileBytes(path)
+                << "\nengine wrote:\n" << engine;
+      }
     }
-  }
 }
 
 TEST(ProfileConformance, LongValuesAreCutLikeTheSystemsBuffer) {

@@ -5,11 +5,13 @@
 #include <ole2.h>
 
 #include <array>
+#include <chrono>
 #include <map>
 #include <optional>
 #include <utility>
 #include <vector>
 
+#include "tests/support/poll.h"
 #include "ui/message_loop_win32.h"
 #include "ui/window_framework_win32.h"
 #include "ui/window_table.h"
@@ -52,18 +54,17 @@ inline std::vector<RecordedEvent> eventsOf(std::size_t h) {
 // Processes messages as the program's loop does until `done()` or two seconds have passed.
 template <class Done>
 bool pumpUntil(Done done, DWORD milliseconds = 2000) {
-  const DWORD start = GetTickCount();
-  for (;;) {
+  const auto servedAndDone = [&] {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg.message == WM_QUIT || PreTranslateMessage(msg)) continue;
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
-    if (done()) return true;
-    if (GetTickCount() - start > milliseconds) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-  }
+    return done();
+  };
+  const auto waitForMessages = [] { MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT); };
+  return test_support::pollUntil(servedAndDone, std::chrono::milliseconds(milliseconds), waitForMessages);
 }
 
 // Works through what is queued now.

@@ -3,14 +3,13 @@
 // loads that fail.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 
 #include "recording_handlers.h"
 #include "ui/format/events.h"
 #include "ui/format/property_data.h"
 #include "ui/window_framework_win32.h"
 #include "ui/types/unit_types_win32.h"
+#include "ui/whole_file.h"
 
 namespace {
 
@@ -46,10 +45,7 @@ std::string unitRecord(std::uint32_t type, std::vector<EventBinding> bindings, s
   return writeUnitRecord(u);
 }
 
-std::string knobPicture() {
-  std::ifstream in(LANXING_PICTURES "volume-knob.bmp", std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+std::string knobPicture() { return readWholeFile(LANXING_PICTURES "volume-knob.bmp").bytes; }
 
 std::string rulesBlock() {
   PicBtnProperties future;

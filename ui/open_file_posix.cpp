@@ -1,8 +1,4 @@
-#include "sound/audiofile/open_file.h"
-
-namespace audiofile {
+#include "ui/open_file.h"
 
 // Outside Windows paths are taken as bytes, as the file system stores them.
 OpenedFile openForReading(const std::string& gbkPath) { return OpenedFile(std::fopen(gbkPath.c_str(), "rb")); }
-
-}  // namespace audiofile

@@ -4,13 +4,9 @@
 #include <memory>
 #include <string>
 
-namespace audiofile {
-
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using OpenedFile = std::unique_ptr<std::FILE, FileCloser>;
 
 [[nodiscard]] OpenedFile openForReading(const std::string& gbkPath);
-
-}  // namespace audiofile
