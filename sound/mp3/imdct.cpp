@@ -112,6 +112,9 @@ void shortBlock(const Tables& t, const float* in, float* z) {
 
 void inverseMdct(const float* xr, int blockType, bool mixed, int subbands, float* overlap, float* out) {
   const Tables& t = tables();
+  // A mixed block's two lowest subbands are long blocks with the normal window, whatever the
+  // block type (a start or stop block may be mixed too).
+  const float* normal = t.window[0].data();
   const float* window = t.window[static_cast<size_t>(blockType == 2 ? 0 : blockType)].data();
   float z[36];
   for (int sb = 0; sb < 32; ++sb) {
@@ -120,7 +123,9 @@ void inverseMdct(const float* xr, int blockType, bool mixed, int subbands, float
       for (int i = 0; i < 18; ++i) z[i] = saved[i];
       for (int i = 0; i < 18; ++i) saved[i] = 0.0f;
     } else {
-      if (blockType == 2 && !(mixed && sb < 2))
+      if (mixed && sb < 2)
+        longBlock(t, xr + 18 * sb, normal, z);
+      else if (blockType == 2)
         shortBlock(t, xr + 18 * sb, z);
       else
         longBlock(t, xr + 18 * sb, window, z);
