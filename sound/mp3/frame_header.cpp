@@ -44,7 +44,7 @@ std::optional<FrameHeader> parseHeader(const uint8_t* b) {
 }
 
 bool sameStream(const FrameHeader& a, const FrameHeader& b) {
-  return a.version == b.version && a.sampleRateIndex == b.sampleRateIndex && a.channels() == b.channels() &&
+  return a.version == b.version && a.sampleRateIndex == b.sampleRateIndex &&
          (a.bitrateIndex == 0) == (b.bitrateIndex == 0);
 }
 

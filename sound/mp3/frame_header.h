@@ -39,8 +39,8 @@ struct FrameHeader {
 // Parses four bytes as a Layer III header; nothing for a bad sync, another layer or a reserved field.
 std::optional<FrameHeader> parseHeader(const uint8_t* bytes);
 
-// Whether two headers can belong to the same stream: same version, sample rate, channel count and
-// bitrate kind (free format or not).
+// Whether two headers can belong to the same stream: same version, sample rate and bitrate kind
+// (free format or not). The channel mode may change from one frame to the next.
 bool sameStream(const FrameHeader& a, const FrameHeader& b);
 
 }  // namespace mp3

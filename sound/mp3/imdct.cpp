@@ -67,11 +67,12 @@ void dct3Of9(const Tables& t, const float* v, float* out) {
   }
 }
 
-// 36 windowed outputs of one long block subband. The 36-point IMDCT is an 18-point DCT-IV
+// One long block subband: its 36 windowed outputs, the first 18 added to `saved` into `result`,
+// the last 18 kept in `saved` for the next granule. The 36-point IMDCT is an 18-point DCT-IV
 // y[j] = Σ X[k] cos(π (2j+1)(2k+1) / 72), unfolded. With u[k] = X[k] + X[k-1] the DCT-IV becomes
 // a DCT-III (then divided by 2 cos(π (2j+1) / 72), done by the window), whose even inputs form a
 // 9-point DCT-III and whose odd inputs a 9-point DCT-IV, reduced the same way.
-void longBlock(const Tables& t, const float* in, const float* window, float* z) {
+void longBlock(const Tables& t, const float* in, const float* window, float* saved, float* result) {
   float even[9], odd[9];
   even[0] = in[0];
   odd[0] = in[1] + in[0];
@@ -90,9 +91,10 @@ void longBlock(const Tables& t, const float* in, const float* window, float* z) 
     y[17 - j] = e[j] - scaled;
   }
   // The window carries the unfolding's signs.
-  for (int i = 0; i < 9; ++i) z[i] = y[i + 9] * window[i];
-  for (int i = 9; i < 27; ++i) z[i] = y[26 - i] * window[i];
-  for (int i = 27; i < 36; ++i) z[i] = y[i - 27] * window[i];
+  for (int i = 0; i < 9; ++i) result[i] = y[i + 9] * window[i] + saved[i];
+  for (int i = 9; i < 18; ++i) result[i] = y[26 - i] * window[i] + saved[i];
+  for (int i = 18; i < 27; ++i) saved[i - 18] = y[26 - i] * window[i];
+  for (int i = 27; i < 36; ++i) saved[i - 18] = y[i - 27] * window[i];
 }
 
 // Three 12-point IMDCTs, windowed and overlapped at 6, 12 and 18 within the 36 outputs.
@@ -112,21 +114,26 @@ void shortBlock(const Tables& t, const float* in, float* z) {
 
 void inverseMdct(const float* xr, int blockType, bool mixed, int subbands, float* overlap, float* out) {
   const Tables& t = tables();
+  // A mixed block's two lowest subbands are long blocks with the normal window, whatever the
+  // block type (a start or stop block may be mixed too).
+  const float* normal = t.window[0].data();
   const float* window = t.window[static_cast<size_t>(blockType == 2 ? 0 : blockType)].data();
-  float z[36];
   for (int sb = 0; sb < 32; ++sb) {
     float* saved = overlap + 18 * sb;
+    float z[18];
     if (sb >= subbands) {
       for (int i = 0; i < 18; ++i) z[i] = saved[i];
       for (int i = 0; i < 18; ++i) saved[i] = 0.0f;
+    } else if (mixed && sb < 2) {
+      longBlock(t, xr + 18 * sb, normal, saved, z);
+    } else if (blockType != 2) {
+      longBlock(t, xr + 18 * sb, window, saved, z);
     } else {
-      if (blockType == 2 && !(mixed && sb < 2))
-        shortBlock(t, xr + 18 * sb, z);
-      else
-        longBlock(t, xr + 18 * sb, window, z);
+      float windows[36];
+      shortBlock(t, xr + 18 * sb, windows);
       for (int i = 0; i < 18; ++i) {
-        z[i] += saved[i];
-        saved[i] = z[i + 18];
+        z[i] = windows[i] + saved[i];
+        saved[i] = windows[i + 18];
       }
     }
     if (sb & 1) {

@@ -69,11 +69,39 @@ bool allZero(const float* x, int start, int end) {
   return true;
 }
 
-// The intensity position of a band, or -1 when its value marks it as not intensity-coded. The
-// highest band has no scale factor of its own and takes the one below.
-int position(bool lsf, int value, int limit) {
+// The intensity position a coded value stands for, or -1 when the value marks the band as not
+// intensity-coded (MPEG-1: 7 and above; MPEG-2: the largest value its scale factor length holds).
+int codedPosition(bool lsf, int value, int limit) {
   if (lsf) return value == limit ? -1 : value;
   return value >= 7 ? -1 : value;
+}
+
+// Splits the signal equally: MPEG-1 ratio 1, MPEG-2 both channels unscaled.
+int neutralPosition(bool lsf) { return lsf ? 0 : 3; }
+
+// The band order of one window: long bands are all of window 0, short bands of window `window`.
+struct BandLayout {
+  const BandTable& bands;
+  bool shortBands;
+  int window;
+
+  int count() const { return shortBands ? 13 : 22; }
+  int start(int sfb) const {
+    if (!shortBands) return bands.longStart[sfb];
+    return bands.shortStart[sfb] * 3 + window * (bands.shortStart[sfb + 1] - bands.shortStart[sfb]);
+  }
+  int end(int sfb) const {
+    if (!shortBands) return bands.longStart[sfb + 1];
+    return start(sfb) + bands.shortStart[sfb + 1] - bands.shortStart[sfb];
+  }
+};
+
+// The right channel's highest band with a non-zero line among bands [first, layout.count()), or
+// first - 1.
+int highestSounding(const BandLayout& layout, int first, const float* right) {
+  for (int sfb = layout.count() - 1; sfb >= first; --sfb)
+    if (!allZero(right, layout.start(sfb), layout.end(sfb))) return sfb;
+  return first - 1;
 }
 
 }  // namespace
@@ -85,50 +113,49 @@ void processJointStereo(const FrameHeader& header, const GranuleInfo& g, const S
   JointStereo stereo(header, left, right);
   const int used = std::max(nonzero[0], nonzero[1]);
 
-  if (!g.shortBlocks() || g.mixedBlock) {
-    const int longEnd = g.shortBlocks() ? kMixedLongLines : 576;
-    // Intensity starts above the right channel's last non-zero line (in the long part, and only if
-    // the short part of a mixed block is silent in the right channel).
-    const bool shortPartSilent = !g.shortBlocks() || allZero(right, kMixedLongLines, 576);
-    int last = std::min(nonzero[1], longEnd);
-    while (last > 0 && right[last - 1] == 0.0f) --last;
-    for (int sfb = 0; sfb < 22 && bands.longStart[sfb] < longEnd; ++sfb) {
-      const int start = bands.longStart[sfb], end = std::min<int>(bands.longStart[sfb + 1], longEnd);
-      const int coded = std::min(sfb, 20);
+  // Intensity stereo covers the bands above the right channel's highest sounding band. Short
+  // blocks find that band window by window; a mixed block takes the highest over its windows, and
+  // its long bands only count when every window is silent in the right channel.
+  const bool mixed = g.shortBlocks() && g.mixedBlock;
+  const int firstShort = mixed ? 3 : 0;
+  int shortBound[3] = {firstShort - 1, firstShort - 1, firstShort - 1};
+  if (intensity && g.shortBlocks())
+    for (int w = 0; w < 3; ++w) shortBound[w] = highestSounding({bands, true, w}, firstShort, right);
+  if (mixed) shortBound[0] = shortBound[1] = shortBound[2] = *std::max_element(shortBound, shortBound + 3);
+
+  // Walks the bands of one window from `first` while they lie below `limit` (lines), each taking
+  // intensity stereo above `bound`. The top band has no position of its own: it takes the band
+  // below's when that band is intensity-coded too, otherwise the neutral one.
+  const auto walk = [&](const BandLayout& layout, int first, int limit, int bound, auto value, auto valueLimit) {
+    const int top = layout.count() - 1;
+    for (int sfb = first; sfb <= top && layout.start(sfb) < limit; ++sfb) {
+      const int start = layout.start(sfb), end = std::min(layout.end(sfb), limit);
       int pos = -1;
-      if (intensity && shortPartSilent && start >= last)
-        pos = position(lsf, sf.longBand[coded], sf.longLimit[coded]);
+      if (intensity && sfb > bound) {
+        if (sfb < top)
+          pos = codedPosition(lsf, value(sfb), valueLimit(sfb));
+        else if (sfb - 1 > bound)
+          pos = codedPosition(lsf, value(sfb - 1), valueLimit(sfb - 1));
+        else
+          pos = neutralPosition(lsf);
+      }
       if (pos < 0 && start >= used) continue;
       stereo.band({start, end, pos}, sf.intensityScale);
     }
-    if (!g.shortBlocks()) {
-      nonzero[0] = nonzero[1] = intensity ? 576 : used;
-      return;
-    }
-  }
+  };
 
-  const int firstShort = g.mixedBlock ? 3 : 0;
-  for (int w = 0; w < 3; ++w) {
-    // The right channel's highest non-zero short band in this window.
-    int lastBand = firstShort - 1;
-    for (int sfb = 12; sfb >= firstShort; --sfb) {
-      const int width = bands.shortStart[sfb + 1] - bands.shortStart[sfb];
-      const int start = bands.shortStart[sfb] * 3 + w * width;
-      if (!allZero(right, start, start + width)) {
-        lastBand = sfb;
-        break;
-      }
-    }
-    for (int sfb = firstShort; sfb < 13; ++sfb) {
-      const int width = bands.shortStart[sfb + 1] - bands.shortStart[sfb];
-      const int start = bands.shortStart[sfb] * 3 + w * width;
-      const int coded = std::min(sfb, 11);
-      int pos = -1;
-      if (intensity && sfb > lastBand) pos = position(lsf, sf.shortBand[coded][w], sf.shortLimit[coded]);
-      if (pos < 0 && start >= used) continue;
-      stereo.band({start, start + width, pos}, sf.intensityScale);
-    }
+  if (!g.shortBlocks() || mixed) {
+    const BandLayout layout{bands, false, 0};
+    const int limit = g.shortBlocks() ? kMixedLongLines : 576;
+    const bool shortPartSilent = !g.shortBlocks() || shortBound[0] < firstShort;
+    const int bound = !intensity ? 21 : shortPartSilent ? highestSounding(layout, 0, right) : 21;
+    walk(layout, 0, limit, bound, [&](int sfb) { return sf.longBand[sfb]; },
+         [&](int sfb) { return sf.longLimit[sfb]; });
   }
+  if (g.shortBlocks())
+    for (int w = 0; w < 3; ++w)
+      walk({bands, true, w}, firstShort, 576, shortBound[w], [&](int sfb) { return sf.shortBand[sfb][w]; },
+           [&](int sfb) { return sf.shortLimit[sfb]; });
   nonzero[0] = nonzero[1] = intensity ? 576 : used;
 }
 

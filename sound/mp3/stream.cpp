@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 
 namespace mp3 {
 
@@ -12,13 +13,32 @@ namespace {
 // their delay without it.
 constexpr int kDecoderDelay = 529;
 
+// The stream keeps its first frame's channel count: a mono frame in a stereo stream plays on both
+// channels, a stereo frame in a mono stream is mixed down to their mean.
+template <typename Sample>
+void matchChannels(Sample* pcm, int samples, int from, int to) {
+  if (from == to) return;
+  if (to == 2) {
+    for (int i = samples - 1; i >= 0; --i) pcm[2 * i] = pcm[2 * i + 1] = pcm[i];
+    return;
+  }
+  for (int i = 0; i < samples; ++i) {
+    if constexpr (std::is_integral_v<Sample>)
+      pcm[i] = static_cast<Sample>((pcm[2 * i] + pcm[2 * i + 1]) / 2);
+    else
+      pcm[i] = (pcm[2 * i] + pcm[2 * i + 1]) * 0.5f;
+  }
+}
+
 }  // namespace
 
 bool Stream::open(const uint8_t* data, size_t size) {
   decoder_.reset();
   data_ = data;
   size_ = size;
-  begin_ = std::min(id3v2Size(data, size), size);
+  // A tag whose size runs past the end is broken: the audio is looked for right after its header.
+  const size_t tag = id3v2Size(data, size);
+  begin_ = tag <= size ? tag : kId3v2HeaderBytes;
   end_ = hasId3v1(data, size) ? size - 128 : size;
   if (end_ < begin_) end_ = begin_;
   vbr_.reset();
@@ -60,8 +80,8 @@ int Stream::readAny(Sample* pcm) {
       break;
     }
     position_ += r.consumed;
-    // A stream whose channel count changes is not one this decoder can hand on.
-    if (r.header.channels() != first_.channels()) continue;
+    const int channels = first_.channels();
+    matchChannels(pcm, r.samples, r.header.channels(), channels);
     int64_t samples = r.samples;
     const int64_t dropped = std::min(skip_, samples);
     skip_ -= dropped;
@@ -69,7 +89,6 @@ int Stream::readAny(Sample* pcm) {
     if (remaining_ >= 0) samples = std::min(samples, remaining_);
     if (samples <= 0) continue;
     if (remaining_ >= 0) remaining_ -= samples;
-    const int channels = first_.channels();
     if (dropped > 0)
       std::memmove(pcm, pcm + dropped * channels, sizeof(Sample) * static_cast<size_t>(samples * channels));
     return static_cast<int>(samples);

@@ -38,7 +38,9 @@ const Tables& tables() {
       const int mirror = i <= 256 ? i : 512 - i;
       const bool flip = i > 256 && ((i / 64) % 2 != (mirror / 64) % 2);
       const double d = kWindowHalf[mirror] / 65536.0;
-      r.window[static_cast<size_t>(i)] = static_cast<float>(flip ? -d : d);
+      // V's entries 16-63 of each 64 are stored without their minus sign (see synthesize).
+      const bool negatedV = i % 64 >= 16;
+      r.window[static_cast<size_t>(i)] = static_cast<float>(flip != negatedV ? -d : d);
     }
     fillDctFactors(r.dct32);
     fillDctFactors(r.dct16);
@@ -68,19 +70,19 @@ template <int N>
   } else {
     constexpr int H = N / 2;
     const float* factor = dctFactors<N>(t);
-    float a[H], b[H], evens[H], odds[H];
+    float a[H], b[H], evens[H], odds[H + 1];
     for (int k = 0; k < H; ++k) {
       a[k] = x[k] + x[N - 1 - k];
       b[k] = (x[k] - x[N - 1 - k]) * factor[k];
     }
     dct2<H>(t, a, evens);
     dct2<H>(t, b, odds);
-    for (int m = 0; m < H - 1; ++m) {
+    // Whole-length loops (the last odd output has no neighbour: a zero) let the compiler vectorise.
+    odds[H] = 0.0f;
+    for (int m = 0; m < H; ++m) {
       out[2 * m] = evens[m];
       out[2 * m + 1] = odds[m] + odds[m + 1];
     }
-    out[N - 2] = evens[H - 1];
-    out[N - 1] = odds[H - 1];
   }
 }
 
@@ -97,14 +99,15 @@ template <typename Sample>
 void synthesize(SynthesisState& state, const float* subbands, Sample* pcm, int stride) {
   const Tables& t = tables();
   state.offset = (state.offset - 64) & 1023;
-  float a[32];
+  float a[33];
   dct2<32>(t, subbands, a);
-  // V[i] = Σ S[k] cos((16 + i)(2k+1)π/64), read off the DCT by the cosine's symmetries.
+  a[32] = 0.0f;
+  // V[i] = Σ S[k] cos((16 + i)(2k+1)π/64), read off the DCT by the cosine's symmetries: a[i+16],
+  // then -a[48-i] (0 at i = 16), then -a[i-48]. The window carries the minus signs.
   float* v = state.v + state.offset;
   for (int i = 0; i < 16; ++i) v[i] = a[i + 16];
-  v[16] = 0.0f;
-  for (int i = 17; i < 48; ++i) v[i] = -a[48 - i];
-  for (int i = 48; i < 64; ++i) v[i] = -a[i - 48];
+  for (int i = 0; i < 32; ++i) v[16 + i] = a[32 - i];
+  for (int i = 0; i < 16; ++i) v[48 + i] = a[i];
 
   float sum[32] = {};
   for (int i = 0; i < 8; ++i) {

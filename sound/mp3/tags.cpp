@@ -18,7 +18,7 @@ size_t id3v2Size(const uint8_t* data, size_t size) {
   if ((data[6] | data[7] | data[8] | data[9]) & 0x80) return 0;  // not sync-safe
   const size_t body = (size_t{data[6]} << 21) | (size_t{data[7]} << 14) | (size_t{data[8]} << 7) | data[9];
   const bool footer = (data[5] & 0x10) != 0;
-  return 10 + body + (footer ? 10 : 0);
+  return kId3v2HeaderBytes + body + (footer ? 10 : 0);
 }
 
 bool hasId3v1(const uint8_t* data, size_t size) {

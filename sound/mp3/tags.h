@@ -12,6 +12,7 @@ namespace mp3 {
 // Bytes taken by an ID3v2 tag at the start (header, body by its sync-safe size, footer if
 // flagged), or 0 when there is none.
 size_t id3v2Size(const uint8_t* data, size_t size);
+constexpr size_t kId3v2HeaderBytes = 10;
 
 // Whether the last 128 bytes are an ID3v1 tag ("TAG").
 bool hasId3v1(const uint8_t* data, size_t size);

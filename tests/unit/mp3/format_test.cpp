@@ -94,6 +94,25 @@ TEST(Sync, AStreamOfAnotherKindBreaksTheLock) {
   EXPECT_EQ(rates, (std::vector<int>{44100, 44100, 22050, 22050, 22050}));
 }
 
+TEST(Sync, TheChannelModeMayChangeFromFrameToFrame) {
+  constexpr uint8_t kMono[4] = {0xFF, 0xFB, 0x90, 0xC0};
+  std::vector<uint8_t> bytes;
+  for (int i = 0; i < 4; ++i) {
+    const auto frame = silentFrames(i % 2 ? kMono : k128k, 1);
+    bytes.insert(bytes.end(), frame.begin(), frame.end());
+  }
+  mp3::SyncLock lock;
+  mp3::FrameLocation frame;
+  size_t position = 0;
+  std::vector<int> channels;
+  while (mp3::findFrame(bytes.data() + position, bytes.size() - position, true, lock, frame) ==
+         mp3::SyncResult::Found) {
+    channels.push_back(frame.header.channels());
+    position += frame.offset + static_cast<size_t>(frame.length);
+  }
+  EXPECT_EQ(channels, (std::vector<int>{2, 1, 2, 1}));
+}
+
 TEST(Sync, WaitsForMoreBytesBeforeDecidingUnlessAtTheEnd) {
   const auto bytes = silentFrames(k128k, 1);
   mp3::SyncLock lock;

@@ -29,4 +29,11 @@ enc mpeg25-8k-mono-cbr8       tone.wav   --resample 8 -b 8
 enc tagged-id3v2-id3v1        music.wav  -b 112 --add-id3v2 --pad-id3v2 --tt "Jingle" --ta "Host" --tl "Show"
 # Junk before the first frame, with false syncs in it.
 printf 'junk\xff\xfb\x90\x00\xff\xe0 not a frame \xff\xff\xff' | cat - mpeg1-44k-stereo-cbr128.mp3 >junk-before-first-frame.mp3
+# Without the bit reservoir and the Info frame every frame stands alone, so parts can be joined
+# into streams that switch between stereo and mono. Named .mpa, they stay out of the benchmark.
+rm -f ./*.mpa
+lame --quiet --noreplaygain --nores -t -m s -b 128 music.wav part-stereo.mpa
+lame --quiet --noreplaygain --nores -t -m m -b 128 music.wav part-mono.mpa
+cat part-stereo.mpa part-mono.mpa part-stereo.mpa >switching-stereo-mono.mpa
+cat part-mono.mpa part-stereo.mpa >switching-mono-stereo.mpa
 rm -f music.wav clicks.wav tone.wav

@@ -180,3 +180,46 @@ TEST(Robustness, StartsHalfWayThroughTheTableOfContents) {
 }
 
 }  // namespace
+
+// Streams joined from a stereo and a mono part (frames without the bit reservoir): every frame
+// plays, in the first frame's channel count. A part's first frame still carries the other part's
+// filter state; from its second frame on the output is the part's own decode.
+TEST(ChannelSwitch, AMonoPartPlaysOnBothChannelsOfAStereoStream) {
+  const auto stereo = decodeWithStream<int16_t>(readFile(corpusPath("part-stereo.mpa"))).samples;
+  const auto mono = decodeWithStream<int16_t>(readFile(corpusPath("part-mono.mpa"))).samples;
+  const auto joined = decodeWithStream<int16_t>(readFile(corpusPath("switching-stereo-mono.mpa")));
+  ASSERT_EQ(joined.channels, 2);
+  ASSERT_EQ(joined.samples.size(), 2 * stereo.size() + 2 * mono.size());
+  const auto monoPart = joined.samples.begin() + static_cast<std::ptrdiff_t>(stereo.size());
+  EXPECT_TRUE(std::equal(stereo.begin(), stereo.end(), joined.samples.begin()));
+  size_t wrong = 0;
+  for (size_t i = 0; i < mono.size(); ++i) {
+    const int16_t left = monoPart[static_cast<std::ptrdiff_t>(2 * i)], right = monoPart[static_cast<std::ptrdiff_t>(2 * i + 1)];
+    wrong += left != right || (i >= 1152 && left != mono[i]);
+  }
+  EXPECT_EQ(wrong, 0u);
+  const size_t frame = 1152 * 2;
+  EXPECT_TRUE(std::equal(stereo.begin() + frame, stereo.end(), monoPart + static_cast<std::ptrdiff_t>(2 * mono.size() + frame)));
+}
+
+TEST(ChannelSwitch, AStereoPartIsMixedDownInAMonoStream) {
+  const auto stereo = decodeWithStream<int16_t>(readFile(corpusPath("part-stereo.mpa"))).samples;
+  const auto mono = decodeWithStream<int16_t>(readFile(corpusPath("part-mono.mpa"))).samples;
+  const auto joined = decodeWithStream<int16_t>(readFile(corpusPath("switching-mono-stereo.mpa")));
+  ASSERT_EQ(joined.channels, 1);
+  ASSERT_EQ(joined.samples.size(), mono.size() + stereo.size() / 2);
+  EXPECT_TRUE(std::equal(mono.begin(), mono.end(), joined.samples.begin()));
+  size_t wrong = 0;
+  for (size_t i = 1152; i < stereo.size() / 2; ++i)
+    wrong += joined.samples[mono.size() + i] != (stereo[2 * i] + stereo[2 * i + 1]) / 2;
+  EXPECT_EQ(wrong, 0u);
+}
+
+TEST(Robustness, AnId3v2TagLongerThanTheFileIsSkippedByItsHeaderOnly) {
+  const auto bytes = readFile(corpusPath(kCbrFile));
+  const auto whole = decodeWithStream<int16_t>(bytes).samples;
+  // Size 0x0FFFFFFF (sync-safe), far past the end.
+  std::vector<uint8_t> broken = {'I', 'D', '3', 3, 0, 0, 0x7F, 0x7F, 0x7F, 0x7F};
+  broken.insert(broken.end(), bytes.begin(), bytes.end());
+  EXPECT_EQ(decodeWithStream<int16_t>(broken).samples, whole);
+}
