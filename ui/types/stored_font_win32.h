@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "ui/handles_win32.h"
+#include "ui/types/pixel_layout_win32.h"
 
 using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 
@@ -15,5 +16,5 @@ OwnedFont fontFromProperty(std::string_view logfont);
 
 // The font to draw with: `font`, or the default GUI font.
 inline HFONT fontOrDefault(const OwnedFont& font) {
-  return font ? font.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  return font ? font.get() : defaultGuiFont();
 }
