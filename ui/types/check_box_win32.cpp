@@ -1,5 +1,6 @@
 // CheckBox (选择框): a standard check box. Property 8 is its state (0 or 1).
 #include "ui/gbk_text_win32.h"
+#include "ui/types/pixel_layout_win32.h"
 #include "ui/types/unit_types_win32.h"
 
 namespace {
@@ -14,7 +15,7 @@ class CheckBox final : public Unit {
                                 r.height, c.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.controlId)),
                                 GetModuleHandleW(nullptr), nullptr);
     if (!hwnd || !attach(hwnd)) return false;
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(defaultGuiFont()), FALSE);
     return true;
   }
   std::optional<PropertyValue> property(int index) const override {

@@ -3,6 +3,7 @@
 #include "ui/format/property_data.h"
 #include "ui/gbk_text_win32.h"
 #include "ui/types/control_text_win32.h"
+#include "ui/types/pixel_layout_win32.h"
 #include "ui/types/unit_types_win32.h"
 
 namespace {
@@ -27,7 +28,7 @@ class EditBox final : public Unit {
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.controlId)), GetModuleHandleW(nullptr),
                                 nullptr);
     if (!hwnd || !attach(hwnd)) return false;
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(defaultGuiFont()), FALSE);
     if (p->maxLength) SendMessageW(hwnd, EM_LIMITTEXT, p->maxLength, 0);
     passwordChar_ = p->passwordChar;
     inputMode_ = static_cast<std::int32_t>(p->inputMode);

@@ -7,6 +7,7 @@
 #include "ui/gbk_text_win32.h"
 #include "ui/handles_win32.h"
 #include "ui/types/own_window_unit_win32.h"
+#include "ui/types/pixel_layout_win32.h"
 #include "ui/types/unit_types_win32.h"
 
 namespace {
@@ -68,7 +69,7 @@ class LineChart final : public OwnWindowUnit {
   void drawCaptions(HDC dc, RECT r) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, look_.textColour & 0xFFFFFF);
-    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ old = SelectObject(dc, defaultGuiFont());
     const std::wstring title = wideFromGbk(look_.title), x = wideFromGbk(look_.xCaption), y = wideFromGbk(look_.yCaption);
     DrawTextW(dc, title.c_str(), -1, &r, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
     DrawTextW(dc, y.c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

@@ -6,10 +6,11 @@
 #include <string_view>
 
 #include "ui/handles_win32.h"
+#include "ui/types/pixel_layout_win32.h"
 
 OwnedFont fontFromProperty(std::string_view logfont);
 
 // The font to draw with: `font`, or the default GUI font.
 inline HFONT fontOrDefault(const OwnedFont& font) {
-  return font ? font.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  return font ? font.get() : defaultGuiFont();
 }

@@ -29,8 +29,16 @@ class TextUnit : public OwnWindowUnit {
     SetTextColor(dc, colour_);
     HGDIOBJ old = SelectObject(dc, fontOrDefault(font_));
     const std::wstring text = wideFromGbk(text_);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_TOP | DT_NOPREFIX | wrapping(text));
     SelectObject(dc, old);
+  }
+
+  // Only spaces break a label's text into lines. The labels are sized for their text on one line,
+  // a closing full-width colon hanging past the edge ("音量：" in 31 pixels: the colon's dots lie
+  // in the left half of its cell). Breaking between Chinese characters, as Wine's DrawText does,
+  // would carry the colon and the character before it down to a line the label has no room for.
+  static UINT wrapping(const std::wstring& text) {
+    return text.find(L' ') == std::wstring::npos ? 0u : static_cast<UINT>(DT_WORDBREAK);
   }
 
   std::string text_;

@@ -2,6 +2,7 @@
 
 #include "ui/gbk_text_win32.h"
 #include "ui/pictures/bitmaps_win32.h"
+#include "ui/types/pixel_layout_win32.h"
 
 namespace {
 
@@ -48,8 +49,9 @@ std::unique_ptr<WindowUnit> WindowUnit::create(const UnitContext& c, HMENU menuB
   const Styles s = stylesOf(p, c.parent != nullptr);
   HWND owner = c.parent ? c.parent : (modal || !p.shownInTaskBar) ? hiddenOwner : nullptr;
   unit->brush_.reset(CreateSolidBrush(unit->background()));
-  HWND hwnd = CreateWindowExW(s.exStyle, kClassName, wideFromGbk(p.caption).c_str(), s.style, left, top, r.width,
-                              r.height, owner, menuBar, GetModuleHandleW(nullptr), nullptr);
+  const SIZE size = outerSizeKeepingClientArea(s.style, s.exStyle, menuBar != nullptr, r.width, r.height);
+  HWND hwnd = CreateWindowExW(s.exStyle, kClassName, wideFromGbk(p.caption).c_str(), s.style, left, top, size.cx,
+                              size.cy, owner, menuBar, GetModuleHandleW(nullptr), nullptr);
   if (!hwnd) return nullptr;
   if (!unit->attach(hwnd)) {
     ::DestroyWindow(hwnd);
@@ -57,9 +59,9 @@ std::unique_ptr<WindowUnit> WindowUnit::create(const UnitContext& c, HMENU menuB
   }
   RECT outer{};
   GetWindowRect(hwnd, &outer);
-  if (outer.right - outer.left != r.width || outer.bottom - outer.top != r.height)
-    SetWindowPos(hwnd, nullptr, left, top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
-  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  if (outer.right - outer.left != size.cx || outer.bottom - outer.top != size.cy)
+    SetWindowPos(hwnd, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(defaultGuiFont()), FALSE);
   if (p.alwaysOnTop) SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (!p.movable) RemoveMenu(GetSystemMenu(hwnd, FALSE), SC_MOVE, MF_BYCOMMAND);
   unit->applyIcon();
