@@ -30,9 +30,10 @@ Stereo fromFloatPairs(const Bytes& raw, int rate) {
   return s;
 }
 
-// sox, dither off, to 32-bit float stereo at `rate` on its standard output.
+// sox, dither off, to 32-bit float stereo at `rate` on its standard output; at half the level, so
+// that a rate change never clips a recording made at full scale (levels are set afterwards).
 std::string soxToFloat(const ExternalTools& tools, const std::string& input, int rate) {
-  return shellQuoted(tools.sox) + " -D " + input + " -t f32 -c 2 -r " + std::to_string(rate) + " - rate -v";
+  return shellQuoted(tools.sox) + " -D -v 0.5 " + input + " -t f32 -c 2 -r " + std::to_string(rate) + " - rate -v";
 }
 }  // namespace
 

@@ -46,7 +46,7 @@ std::vector<MidiNote> latinBeatScore(double seconds) {  // 2 bars, 129 BPM, son 
 }
 
 std::vector<MidiNote> oneDropBeatScore(double seconds) {  // 2 bars, the drop on the third beat
-  return drumLoop({{kick, "........X......."}, {rim, "........X......."}, {closedHat, "x.x.x.x.x.x.x.x."},
+  return drumLoop({{kick, "........x......."}, {rim, "........x......."}, {closedHat, "X.x.X.x.X.x.X.x."},
                    {openHat, "..............o."}},
                   {2, 0.15, roomKit}, seconds);
 }
