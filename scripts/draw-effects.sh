@@ -6,10 +6,12 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/build/host/effect-spectrograms}
-cmake --build "$root/build/host" --target make_effects >/dev/null
+effects=$root/build/host/sound/effects
+cmake --build "$root/build/host" --target make_effects "$effects/sources/unpacked.stamp" >/dev/null
 mkdir -p "$out/wav"
-"$root/build/host/sound/effects/tools/make_effects" "$out/wav/images.bin" "$out/wav" \
-  "$(command -v espeak-ng)" "$(command -v lame)" --wavs "$out/wav" | tee "$out/levels.txt"
+"$effects/tools/make_effects" "$out/wav/images.bin" --work "$out/wav" --midi "$root/sound/effects/midi" \
+  --sources "$effects/sources/root" --espeak "$(command -v espeak-ng)" --lame "$(command -v lame)" \
+  --fluidsynth "$(command -v fluidsynth)" --sox "$(command -v sox)" --wavs "$out/wav" | tee "$out/levels.txt"
 for wav in "$out"/wav/FX-??.wav; do
   name=$(basename "$wav" .wav)
   if [ "$name" = FX-49 ]; then

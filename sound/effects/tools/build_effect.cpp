@@ -13,12 +13,6 @@ void levelFor(Stereo& sound, int channels) {
   normalisePeak(sound, kPeakLevel);
 }
 
-// MPEG Layer-3 effects are bare 96-byte frames of 576 samples each; lame's encoder delay and
-// padding take 1,393 samples of them, and the sound fills the rest exactly.
-constexpr int kLayer3FrameBytes = 96;
-constexpr int kLayer3FrameSamples = 576;
-constexpr int kLayer3CodecDelay = 1393;
-
 std::vector<RiffChunk> chunksBeforeData(const EffectRow& row, std::uint32_t frames) {
   if (row.extras == ExtraChunks::factBeforeData) return {factChunk(frames)};
   return {};
@@ -40,11 +34,10 @@ std::vector<RiffChunk> chunksAfterData(const EffectRow& row, std::uint32_t frame
 BuiltEffect buildEffect(const EffectRow& row, const ExternalTools& tools) {
   BuiltEffect built;
   Bytes fmt, data;
-  std::uint32_t frames;
+  const std::uint32_t frames = effectFrames(row);
   if (row.coding == Coding::mpegLayer3) {
     const int frameCount = int(row.dataBytes) / kLayer3FrameBytes;
-    frames = std::uint32_t(frameCount * kLayer3FrameSamples - kLayer3CodecDelay);
-    Stereo sound = row.recipe({row.rate, frames, std::uint64_t(row.number), tools});
+    Stereo sound = row.recipe({row.number, row.rate, frames, std::uint64_t(row.number), tools});
     levelFor(sound, 1);
     const Bytes pcm = encodePcm(sound, 1, 16, frames);
     built.levels = measurePcm(pcm, 1, 16, row.rate);
@@ -52,9 +45,7 @@ BuiltEffect buildEffect(const EffectRow& row, const ExternalTools& tools) {
     fmt = mpegLayer3Format();
     data = encodeLayer3(tools, mono, frameCount);
   } else {
-    const std::uint32_t blockAlign = std::uint32_t(row.channels * row.bits / 8);
-    frames = row.dataBytes / blockAlign;
-    Stereo sound = row.recipe({row.rate, frames, std::uint64_t(row.number), tools});
+    Stereo sound = row.recipe({row.number, row.rate, frames, std::uint64_t(row.number), tools});
     levelFor(sound, row.channels);
     data = encodePcm(sound, row.channels, row.bits, frames);
     built.levels = measurePcm(data, row.channels, row.bits, row.rate);

@@ -71,22 +71,3 @@ std::vector<float> drumHit(Drum drum, int rate, Rng& rng) {
   }
   return {};
 }
-
-Stereo drumLoop(int rate, std::size_t frames, const std::vector<DrumLine>& lines, LoopShape shape, std::uint64_t seed) {
-  Stereo loop(rate, frames);
-  Rng rng(seed);
-  for (const DrumLine& line : lines) {
-    const std::size_t stepsPerBar = line.steps.size();
-    const std::size_t steps = stepsPerBar * std::size_t(shape.bars);
-    const double stepFrames = double(frames) / double(steps);
-    for (std::size_t s = 0; s < steps; ++s) {
-      const char c = line.steps[s % stepsPerBar];
-      if (c == '.') continue;
-      const float gain = (c == 'X' ? 1.0f : c == 'x' ? 0.75f : 0.45f) * float(rng.between(0.92, 1.0));
-      const double late = (s % 2) ? shape.swing * stepFrames : 0.0;
-      mixInWrapped(loop, drumHit(line.drum, rate, rng), std::size_t(std::llround(double(s) * stepFrames + late)), gain,
-                   line.pan);
-    }
-  }
-  return loop;
-}

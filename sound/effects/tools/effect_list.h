@@ -17,6 +17,12 @@ enum class ExtraChunks {
 
 enum class Coding { pcm, pcm18ByteFormat, mpegLayer3 };
 
+// MPEG Layer-3 effects are bare 96-byte frames of 576 samples each; lame's encoder delay and
+// padding take 1,393 samples of them, and the sound fills the rest exactly.
+inline constexpr int kLayer3FrameBytes = 96;
+inline constexpr int kLayer3FrameSamples = 576;
+inline constexpr int kLayer3CodecDelay = 1393;
+
 struct EffectRow {
   int number;                 // FX-nn
   const char8_t* caption;     // for the build report
@@ -29,3 +35,8 @@ struct EffectRow {
 };
 
 extern const std::array<EffectRow, 64> kEffectRows;
+
+// Sample frames of an effect's sound: the data chunk's frames for PCM; for MPEG Layer-3, the
+// frames' samples less what the encoder's delay and padding take.
+std::uint32_t effectFrames(const EffectRow& row);
+inline double effectSeconds(const EffectRow& row) { return double(effectFrames(row)) / row.rate; }

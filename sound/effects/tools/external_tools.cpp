@@ -7,26 +7,10 @@
 
 #include "sound/effects/tools/dsp.h"
 #include "sound/effects/tools/pcm.h"
+#include "sound/effects/tools/process.h"
 #include "ui/whole_file.h"
 
 namespace {
-std::string quoted(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-Bytes runCapturing(const std::string& command) {
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) throw std::runtime_error("cannot run: " + command);
-  Bytes out;
-  unsigned char buffer[65536];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.insert(out.end(), buffer, buffer + n);
-  if (pclose(pipe) != 0) throw std::runtime_error("failed: " + command);
-  return out;
-}
-
 std::uint32_t le32(const Bytes& b, std::size_t at) {
   return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16 |
          std::uint32_t(b[at + 3]) << 24;
@@ -62,9 +46,9 @@ std::vector<float> decodePcm16(const Bytes& wav, int& rate) {
 
 std::vector<float> speak(const ExternalTools& tools, const SpeechRequest& request, int rate) {
   const std::string text(reinterpret_cast<const char*>(request.text));
-  const std::string command = quoted(tools.espeak) + " --stdout -v " + quoted(request.voice) + " -s " +
+  const std::string command = shellQuoted(tools.espeak) + " --stdout -v " + shellQuoted(request.voice) + " -s " +
                               std::to_string(request.wordsPerMinute) + " -p " + std::to_string(request.pitch) +
-                              " " + quoted(text);
+                              " " + shellQuoted(text);
   int spokenRate = 0;
   std::vector<float> samples = decodePcm16(runCapturing(command), spokenRate);
   trimSilence(samples);
@@ -78,8 +62,8 @@ Bytes encodeLayer3(const ExternalTools& tools, const std::vector<float>& samples
   const Bytes wav = buildWavImage(pcmFormat(1, 24000, 16, false), {}, encodePcm(mono, 1, 16, samples.size()), {});
   const std::string in = tools.workDir + "/fanfare.wav", out = tools.workDir + "/fanfare.mp3";
   std::ofstream(in, std::ios::binary).write(reinterpret_cast<const char*>(wav.data()), std::streamsize(wav.size()));
-  runCapturing(quoted(tools.lame) + " --quiet -t -b 32 --cbr -m m --resample 24 --noreplaygain " + quoted(in) + " " +
-               quoted(out));
+  runCapturing(shellQuoted(tools.lame) + " --quiet -t -b 32 --cbr -m m --resample 24 --noreplaygain " + shellQuoted(in) +
+               " " + shellQuoted(out));
   const std::string written = readWholeFile(out).bytes;
   Bytes stream(written.begin(), written.end());
   constexpr std::size_t kFrameBytes = 96;

@@ -1,15 +1,20 @@
 #pragma once
-// The two Debian programs the build borrows: espeak-ng for spoken words, lame for the one MPEG
-// Layer-3 effect. Both are run with fixed arguments, so their output is the same on every build.
+// The Debian programs the build borrows: espeak-ng for spoken words, lame for the one MPEG Layer-3
+// effect, fluidsynth to play the scores through the soundfont, sox to read recordings and change
+// their rate. All run with fixed arguments, so their output is the same on every build.
 #include <string>
 #include <vector>
 
 #include "sound/effects/tools/wav_image.h"
 
 struct ExternalTools {
-  std::string espeak;   // path of espeak-ng
-  std::string lame;     // path of lame
-  std::string workDir;  // where lame's input and output files go
+  std::string espeak;      // path of espeak-ng
+  std::string lame;        // path of lame
+  std::string fluidsynth;  // path of fluidsynth
+  std::string sox;         // path of sox
+  std::string workDir;     // where intermediate files go
+  std::string midiDir;     // the scores' MIDI files
+  std::string sourceRoot;  // the unpacked source packages: usr/share/... below it
 };
 
 struct SpeechRequest {

@@ -1,16 +1,20 @@
 // Build tool: renders the 64 built-in effects and writes them, in storage order, as byte sets
 // (u32 1, u32 N, N bytes) into one file that the program embeds. Prints one level line per effect.
-//   make_effects <output file> <work folder> <espeak-ng> <lame> [--wavs <folder>]
+//   make_effects <output file> --work <folder> --midi <folder> --sources <folder> --espeak <path>
+//                --lame <path> --fluidsynth <path> --sox <path> [--wavs <folder>]
+// The sources folder holds the unpacked Debian packages; their licences are checked first.
 #include <cstdio>
 #include <exception>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "sound/effects/tools/build_effect.h"
+#include "sound/effects/tools/sources.h"
 
 namespace {
 void writeFile(const std::string& path, const Bytes& bytes) {
@@ -37,15 +41,30 @@ std::vector<BuiltEffect> buildAll(const ExternalTools& tools) {
     if (f) std::rethrow_exception(f);
   return built;
 }
+
+// "--name value" pairs after the output file.
+std::map<std::string, std::string> options(int argc, char** argv) {
+  std::map<std::string, std::string> found;
+  for (int i = 2; i + 1 < argc; i += 2) found[argv[i]] = argv[i + 1];
+  for (const char* needed : {"--work", "--midi", "--sources", "--espeak", "--lame", "--fluidsynth", "--sox"})
+    if (!found.count(needed)) throw std::invalid_argument(std::string("missing ") + needed);
+  return found;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5 && !(argc == 7 && std::string(argv[5]) == "--wavs")) {
-    std::fprintf(stderr, "usage: make_effects <output> <work folder> <espeak-ng> <lame> [--wavs <folder>]\n");
+  std::map<std::string, std::string> given;
+  try {
+    given = options(argc, argv);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "make_effects: %s\nusage: make_effects <output> --work <folder> --midi <folder> --sources <folder> "
+                 "--espeak <path> --lame <path> --fluidsynth <path> --sox <path> [--wavs <folder>]\n", e.what());
     return 2;
   }
   try {
-    const ExternalTools tools{argv[3], argv[4], argv[2]};
+    checkSourceLicences(given["--sources"]);
+    const ExternalTools tools{given["--espeak"], given["--lame"], given["--fluidsynth"], given["--sox"],
+                              given["--work"], given["--midi"], given["--sources"]};
     const std::vector<BuiltEffect> built = buildAll(tools);
     Bytes blob;
     std::set<Bytes> distinct;
@@ -59,10 +78,10 @@ int main(int argc, char** argv) {
       std::printf("FX-%02d %-12s peak %6.2f dBFS  rms %6.2f dBFS  silent %3.0f%%  clipped runs %zu\n", row.number,
                   reinterpret_cast<const char*>(row.caption), e.levels.peakDb, e.levels.rmsDb, e.levels.silentShare * 100,
                   e.levels.clippedRuns);
-      if (argc == 7) {
+      if (given.count("--wavs")) {
         char name[16];
         std::snprintf(name, sizeof name, "/FX-%02d.wav", row.number);
-        writeFile(argv[6] + std::string(name), e.image);
+        writeFile(given["--wavs"] + name, e.image);
       }
     }
     writeFile(argv[1], blob);

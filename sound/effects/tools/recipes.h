@@ -8,6 +8,7 @@
 #include "sound/effects/tools/signal.h"
 
 struct RenderContext {
+  int effect;  // FX-nn
   int rate;
   std::size_t frames;
   std::uint64_t seed;
@@ -19,26 +20,19 @@ struct RenderContext {
 
 using Recipe = Stereo (*)(const RenderContext&);
 
-// Drum loops
-Stereo rockBeat(const RenderContext&);
-Stereo discoBeat(const RenderContext&);
-Stereo hipHopBeat(const RenderContext&);
-Stereo danceBeat(const RenderContext&);
-Stereo marchBeat(const RenderContext&);
-Stereo shuffleBeat(const RenderContext&);
-Stereo latinBeat(const RenderContext&);
-Stereo oneDropBeat(const RenderContext&);
-Stereo technoBeat(const RenderContext&);
+// Played from the effect's score through the soundfont: the score's sound cut to the effect's
+// length, or folded into a seamless loop of it.
+Stereo scoredSound(const RenderContext&);
+Stereo scoredLoop(const RenderContext&);
+// The effect's score played and cut to its length, for recipes that add to it.
+Stereo playedScore(const RenderContext&);
 
 // Telephone
-Stereo phoneRing(const RenderContext&);
 Stereo dialTone(const RenderContext&);
 Stereo busyTone(const RenderContext&);
 Stereo phoneKeys(const RenderContext&);
 
 // Voices
-Stereo crowdLaugh(const RenderContext&);
-Stereo lewdLaugh(const RenderContext&);
 Stereo sorrowfulLaugh(const RenderContext&);
 Stereo childLaugh(const RenderContext&);
 Stereo womanCrying(const RenderContext&);
@@ -46,8 +40,6 @@ Stereo brokenSobbing(const RenderContext&);
 Stereo girlCrying(const RenderContext&);
 Stereo babyCrying(const RenderContext&);
 Stereo maleGhostHowl(const RenderContext&);
-Stereo manWailing(const RenderContext&);
-Stereo manScream(const RenderContext&);
 Stereo manShouting(const RenderContext&);
 Stereo disdainfulOh(const RenderContext&);
 Stereo dryCough(const RenderContext&);
@@ -64,17 +56,10 @@ Stereo fastForwardTalk(const RenderContext&);
 Stereo girlYamete(const RenderContext&);
 
 // Things and animals
-Stereo applause(const RenderContext&);
-Stereo dogBarks(const RenderContext&);
 Stereo crowFlyingBy(const RenderContext&);
 Stereo blownKiss(const RenderContext&);
-Stereo train(const RenderContext&);
-Stereo motorbike(const RenderContext&);
-Stereo carStarting(const RenderContext&);
 Stereo carHorn(const RenderContext&);
-Stereo jetFlyover(const RenderContext&);
 Stereo flies(const RenderContext&);
-Stereo waterPouring(const RenderContext&);
 Stereo lightsOn(const RenderContext&);
 Stereo lightsOff(const RenderContext&);
 
@@ -83,16 +68,5 @@ Stereo ghostVoices(const RenderContext&);
 Stereo ghostWoo(const RenderContext&);
 Stereo gloomyBed(const RenderContext&);
 Stereo horrorBed(const RenderContext&);
-Stereo tenseBed(const RenderContext&);
-Stereo thrillBed(const RenderContext&);
 Stereo weirdBed(const RenderContext&);
 
-// Music
-Stereo canonRingtone(const RenderContext&);
-Stereo openingFanfare(const RenderContext&);
-Stereo gamblerEntrance(const RenderContext&);
-Stereo undeadOverture(const RenderContext&);
-Stereo datingShowTheme(const RenderContext&);
-Stereo datingShowCue(const RenderContext&);
-Stereo partyProgrammeTheme(const RenderContext&);
-Stereo newsTheme(const RenderContext&);

@@ -7,19 +7,6 @@
 #include "sound/effects/tools/recipes.h"
 #include "sound/effects/tools/telephone.h"
 
-Stereo phoneRing(const RenderContext& c) {
-  // One burst of ringing: the 450 Hz tone warbled at the 25 Hz of the ringing current.
-  Stereo s = c.blank();
-  addLineTone(s, 0.02, c.seconds() - 0.04, kDialTone, 1.0f);
-  Oscillator ring(c.rate);
-  for (std::size_t i = 0; i < s.frames(); ++i) {
-    const float g = 0.6f + 0.4f * ring.square(25.0);
-    s.left[i] *= g;
-    s.right[i] *= g;
-  }
-  return s;
-}
-
 Stereo dialTone(const RenderContext& c) {
   Stereo s = c.blank();
   addLineTone(s, 0.0, c.seconds(), kDialTone, 1.0f);

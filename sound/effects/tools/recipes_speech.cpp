@@ -24,11 +24,7 @@ void shout(std::vector<float>& words, float drive) {
 
 Stereo authorSignature(const RenderContext& c) {
   // A music-box flourish, the signature spoken over a soft chord, and a closing chime.
-  std::vector<Note> notes;
-  addTune(notes, "C6:0.25 E6:0.25 G6:0.25 C7:0.25 G6:0.25 C7:1", 0.0, 0.22, {Instrument::musicBox, 0.8f, 0.0f, 1.0});
-  addTune(notes, "C4+G4+E5:11", 5.0, 0.22, {Instrument::pad, 0.35f, 0.0f, 1.0});
-  addTune(notes, "G6+C7+E7:3", 16.5, 0.22, {Instrument::bell, 0.6f, 0.0f, 1.0});
-  Stereo s = renderScore(c.rate, c.frames, notes, c.seed);
+  Stereo s = playedScore(c);
   const auto words = spokenWithin(c, {u8"澜星助手工具箱，版权所有。", "cmn", 150, 45}, 2.4);
   mixIn(s, words, 1.15, 2.2f);
   return finished(std::move(s), {0.4, 0.15}, {0.0, 0.3});

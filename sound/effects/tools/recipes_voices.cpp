@@ -49,40 +49,6 @@ Stereo cryingPhrases(const RenderContext& c, std::pair<double, double> length, s
 }
 }  // namespace
 
-Stereo crowdLaugh(const RenderContext& c) {
-  Stereo s = c.blank();
-  Rng rng(c.seed);
-  for (int person = 0; person < 9; ++person) {
-    const bool woman = person % 3 != 0;
-    std::vector<Syllable> laugh;
-    double t = rng.between(0.0, 0.4);
-    while (t < c.seconds() - 0.5)
-      t = addLaugh(laugh, t, int(rng.between(4, 8)), rng.between(0.14, 0.2), woman ? rng.between(230, 320) : rng.between(110, 160),
-                   person % 2 ? Vowel::a : Vowel::e, rng) + rng.between(0.1, 0.3);
-    mixIn(s, renderVoice(c.rate, c.frames, laugh, {woman ? 1.17 : 1.0}, rng), 0.0, 0.5f, float(rng.between(-0.8, 0.8)));
-  }
-  return finished(std::move(s), {0.5, 0.2}, {0.05, 0.4});
-}
-
-Stereo lewdLaugh(const RenderContext& c) {
-  // A low, breathy "heh-heh-heh" that swells into a throaty laugh and trails off, several times.
-  Rng rng(c.seed);
-  std::vector<Syllable> laugh;
-  double t = 0.2;
-  while (t < c.seconds() - 1.5) {
-    t = addLaugh(laugh, t, int(rng.between(5, 9)), rng.between(0.16, 0.22), rng.between(95, 120), Vowel::e, rng);
-    laugh.back().length = 0.5;
-    laugh.back().pitchEnd *= 0.7;
-    t += rng.between(0.7, 1.2);
-  }
-  for (Syllable& s : laugh) {
-    s.breath = 0.35;
-    s.rough = 0.25;
-  }
-  Stereo s = voiceAlone(c, laugh, 0.95);
-  return finished(std::move(s), {0.3, 0.15}, {0.0, 0.0});
-}
-
 Stereo sorrowfulLaugh(const RenderContext& c) {
   // A laugh that breaks into a sob.
   Rng rng(c.seed);
@@ -131,28 +97,6 @@ Stereo babyCrying(const RenderContext& c) {
     t += len + 0.3;
   }
   return voiceAlone(c, v, 1.45);
-}
-
-Stereo maleGhostHowl(const RenderContext& c) {
-  std::vector<Syllable> v{{0.1, 1.4, Vowel::u, 90, 150, 1.0f, 0.4, 0.0, 1.2, 0.2},
-                          {1.55, c.seconds() - 1.8, Vowel::o, 150, 65, 0.9f, 0.5, 0.0, 1.5, 0.3}};
-  Stereo s = voiceAlone(c, v, 0.9);
-  reverb(s, 0.9, 0.5);
-  echo(s, 0.23, 0.4, 0.3);
-  return s;
-}
-
-Stereo manWailing(const RenderContext& c) {
-  std::vector<Syllable> v{{0.05, 1.5, Vowel::a, 200, 320, 1.0f, 0.15, 0.03, 0.7, 0.3},
-                          {1.6, c.seconds() - 1.75, Vowel::o, 330, 150, 1.0f, 0.2, 0.0, 0.9, 0.35}};
-  Stereo s = voiceAlone(c, v, 1.0);
-  return finished(std::move(s), {0.6, 0.25}, {0.0, 0.0});
-}
-
-Stereo manScream(const RenderContext& c) {
-  std::vector<Syllable> v{{0.03, c.seconds() - 0.2, Vowel::a, 380, 300, 1.0f, 0.2, 0.0, 0.6, 0.6}};
-  Stereo s = voiceAlone(c, v, 1.05);
-  return finished(std::move(s), {0.5, 0.2}, {0.0, 0.0});
 }
 
 Stereo manShouting(const RenderContext& c) {

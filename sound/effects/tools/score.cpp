@@ -169,3 +169,28 @@ Stereo renderScore(int rate, std::size_t frames, const std::vector<Note>& notes,
   }
   return out;
 }
+
+MidiPatch generalMidiPatch(Instrument instrument) {
+  switch (instrument) {
+    case Instrument::piano: return {0, 0};
+    case Instrument::bell: return {0, 9};        // glockenspiel
+    case Instrument::musicBox: return {0, 10};
+    case Instrument::pluck: return {0, 45};      // pizzicato strings
+    case Instrument::brass: return {0, 61};      // brass section
+    case Instrument::strings: return {0, 48};
+    case Instrument::pad: return {0, 89};        // warm pad
+    case Instrument::bass: return {0, 32};       // acoustic bass
+    case Instrument::choir: return {0, 52};      // "ah" choir
+    case Instrument::lead: return {0, 73};       // flute
+    case Instrument::timpani: return {0, 47};
+  }
+  return {};
+}
+
+std::vector<MidiNote> toMidi(const std::vector<Note>& notes) {
+  std::vector<MidiNote> out;
+  for (const Note& n : notes)
+    out.push_back({n.start, n.length, int(std::lround(n.midi)), int(std::lround(n.velocity * 127)),
+                   generalMidiPatch(n.instrument), n.pan});
+  return out;
+}

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "sound/effects/tools/midi_file.h"
 #include "sound/effects/tools/signal.h"
 
 enum class Instrument { piano, bell, musicBox, pluck, brass, strings, pad, bass, choir, lead, timpani };
@@ -34,3 +35,7 @@ int parseNoteName(std::string_view name);
 
 std::vector<float> renderNote(const Note& note, int rate, Rng& rng);
 Stereo renderScore(int rate, std::size_t frames, const std::vector<Note>& notes, std::uint64_t seed);
+
+// The General MIDI instrument that plays each of ours when a score goes through a soundfont.
+MidiPatch generalMidiPatch(Instrument instrument);
+std::vector<MidiNote> toMidi(const std::vector<Note>& notes);

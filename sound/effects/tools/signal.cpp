@@ -24,17 +24,6 @@ void mixIn(Stereo& into, const std::vector<float>& sound, double start, float ga
   }
 }
 
-void mixInWrapped(Stereo& into, const std::vector<float>& sound, std::size_t at, float gain, float pan) {
-  float gl, gr;
-  panGains(pan, gl, gr);
-  const std::size_t n = into.frames();
-  for (std::size_t i = 0; i < sound.size(); ++i) {
-    const std::size_t k = (at + i) % n;
-    into.left[k] += sound[i] * gain * gl;
-    into.right[k] += sound[i] * gain * gr;
-  }
-}
-
 void mixIn(Stereo& into, const Stereo& sound, double start, float gain) {
   const long long first = std::llround(start * into.rate);
   for (std::size_t i = 0; i < sound.frames(); ++i) {

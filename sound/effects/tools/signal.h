@@ -35,8 +35,6 @@ class Rng {
 
 // Adds a mono sound at `start` seconds, panned (-1 left … +1 right, equal power) and scaled.
 void mixIn(Stereo& into, const std::vector<float>& sound, double start, float gain = 1.0f, float pan = 0.0f);
-// The same, but what runs past the end comes back at the start: loops join without a seam.
-void mixInWrapped(Stereo& into, const std::vector<float>& sound, std::size_t at, float gain, float pan);
 void mixIn(Stereo& into, const Stereo& sound, double start, float gain = 1.0f);
 
 // Linear fades so that a sound starts and ends at zero.

@@ -9,7 +9,7 @@
 
 namespace {
 
-const ExternalTools kTools{LANXING_TEST_ESPEAK, LANXING_TEST_LAME, LANXING_TEST_WORK};
+const ExternalTools kTools{.espeak = LANXING_TEST_ESPEAK, .lame = LANXING_TEST_LAME, .workDir = LANXING_TEST_WORK};
 
 TEST(ExternalTools, SpeechComesAtTheAskedRateWithoutLeadingSilence) {
   const SpeechRequest words{u8"哇，不错哦", "cmn", 150, 50};

@@ -48,16 +48,6 @@ TEST(Telephone, BusyToneIsOnAndOffEvery350Ms) {
   }
 }
 
-TEST(DrumLoop, HitsFallOnTheirStepsAndTailsWrapToTheStart) {
-  const int rate = 8000;
-  // One kick on the fifth of eight steps, one open hat on the last: the hat rings past the end.
-  const Stereo loop = drumLoop(rate, 8000, {{Drum::kick, "....x..."}, {Drum::openHat, ".......x"}}, {1, 0.0}, 7);
-  EXPECT_EQ(energy(loop.left, 3900, 4000), 0.0) << "nothing just before the kick";
-  EXPECT_GT(energy(loop.left, 4000, 4100), 1.0) << "the kick on step 5";
-  EXPECT_GT(energy(loop.left, 0, 200), 0.01) << "the hat's tail continues at the start";
-  EXPECT_LT(std::fabs(loop.left[0] - loop.left[7999]), 0.1f);
-}
-
 TEST(Voice, SoundsAtThePitchItIsGiven) {
   const int rate = 11025;
   for (double pitch : {110.0, 220.0, 400.0}) {
