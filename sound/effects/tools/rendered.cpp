@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 #include "sound/effects/tools/process.h"
 #include "sound/effects/tools/wad_sound.h"
+#include "ui/whole_file.h"
 
 namespace {
 constexpr int kSoundfontRate = 44100;
@@ -54,8 +54,8 @@ Stereo loadRecording(const ExternalTools& tools, std::string_view path, int rate
 }
 
 Stereo loadWadSound(const ExternalTools& tools, std::string_view wadPath, std::string_view lump, int rate) {
-  std::ifstream in(tools.sourceRoot + "/" + std::string(wadPath), std::ios::binary);
-  const Bytes wad{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const std::string file = readWholeFile(tools.sourceRoot + "/" + std::string(wadPath)).bytes;
+  const Bytes wad(file.begin(), file.end());
   const Bytes wav = wadSoundAsWav(wad, lump);
   const std::string path = tools.workDir + "/" + std::string(lump) + ".wav";
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(wav.data()), std::streamsize(wav.size()));

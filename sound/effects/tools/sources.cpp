@@ -1,11 +1,10 @@
 #include "sound/effects/tools/sources.h"
 
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 #include "sound/effects/tools/licence.h"
 #include "sound/effects/tools/rendered.h"
+#include "ui/whole_file.h"
 
 const std::array<EffectSource, 9> kEffectSources = {{
     {"fluidr3mono-gm-soundfont", "FluidR3Mono_GM.sf3", kGeneralMidiSoundfont},
@@ -22,9 +21,9 @@ const std::array<EffectSource, 9> kEffectSources = {{
 void checkSourceLicences(const std::string& root) {
   for (const EffectSource& source : kEffectSources) {
     const std::string path = root + "/usr/share/doc/" + std::string(source.package) + "/copyright";
-    std::ifstream in(path);
-    if (!in) throw std::runtime_error("no copyright file at " + path);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const WholeFile file = readWholeFile(path);
+    if (file.state != WholeFile::State::read) throw std::runtime_error("no copyright file at " + path);
+    const std::string& text = file.bytes;
     const std::string licence = licenceOf(text, source.copyrightName);
     if (!isAllowedLicence(licence))
       throw std::runtime_error(std::string(source.package) + ": " + std::string(source.copyrightName) + " is under '" + licence +

@@ -6,19 +6,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "sound/mp3/stream.h"
+#include "ui/whole_file.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 std::vector<uint8_t> readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  const std::string bytes = readWholeFile(path.string()).bytes;
+  return {bytes.begin(), bytes.end()};
 }
 
 std::vector<int16_t> decode(const std::vector<uint8_t>& bytes) {
