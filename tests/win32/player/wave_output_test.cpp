@@ -1,13 +1,14 @@
 // The player on the real wave output under Wine, whose sound card writes every played byte to a
 // file per opened stream.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <fstream>
 
 #include "sound/player/effect_player_win32.h"
 #include "tests/support/sound_images.h"
-#include "tests/win32/player/captured_output.h"
 #include "tests/support/poll.h"
+#include "tests/win32/player/captured_output.h"
 
 using namespace test_images;
 
