@@ -6,9 +6,10 @@
 //   descendants TITLE       the same for children's children too
 //   rect TITLE              window rectangle; client origin on screen and client size
 //   exstyle TITLE           extended style in hex
-//   press TITLE ID          posts a click to the child control ID
-//   settext TITLE ID TEXT   sets the child control's text
+//   press TITLE ID          posts a click to the control ID (a child at any depth)
+//   settext TITLE ID TEXT   sets the control's text
 //   checked TITLE ID        the check box's state: 0 or 1
+//   show TITLE ID 0|1       hides or shows the control, and repaints what lies under it
 //   close TITLE             posts WM_CLOSE
 // TITLE may also be a handle written #hex.
 #include <windows.h>
@@ -83,8 +84,24 @@ HWND find(const wchar_t* title) {
   return nullptr;
 }
 
+struct IdSearch {
+  int id;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK matchId(HWND c, LPARAM p) {
+  auto* search = reinterpret_cast<IdSearch*>(p);
+  if (GetDlgCtrlID(c) != search->id) return TRUE;
+  search->found = c;
+  return FALSE;
+}
+
+// The child control with this id, else one at any depth (a unit may sit inside a frame unit).
 HWND child(HWND parent, const wchar_t* id) {
-  return GetDlgItem(parent, static_cast<int>(wcstol(id, nullptr, 0)));
+  IdSearch search{static_cast<int>(wcstol(id, nullptr, 0))};
+  if (HWND direct = GetDlgItem(parent, search.id)) return direct;
+  EnumChildWindows(parent, matchId, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 int fail(const wchar_t* why) {
@@ -152,6 +169,11 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"press") return PostMessageW(c, BM_CLICK, 0, 0) ? 0 : fail(L"post failed");
   if (cmd == L"checked") {
     out(SendMessageW(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? L"1" : L"0");
+    return 0;
+  }
+  if (cmd == L"show" && argc > 4) {
+    ShowWindow(c, wcscmp(argv[4], L"0") ? SW_SHOWNA : SW_HIDE);
+    UpdateWindow(GetParent(c));
     return 0;
   }
   if (cmd == L"settext" && argc > 4) {

@@ -16,12 +16,19 @@ class TextUnit : public OwnWindowUnit {
     if (index != label_property::caption) return OwnWindowUnit::setProperty(index, value);
     const auto* text = std::get_if<std::string>(&value);
     if (!text) return false;
-    text_ = *text;
+    setText(*text);
     InvalidateRect(hwnd_, nullptr, FALSE);
     return true;
   }
 
  protected:
+  // The text drawn is also the window's text, for what reads windows by their text (screen
+  // readers, the tests' window probe).
+  void setText(std::string text) {
+    text_ = std::move(text);
+    if (hwnd_) SetWindowTextW(hwnd_, wideFromGbk(text_).c_str());
+  }
+
   void drawText(HDC dc) {
     RECT r;
     GetClientRect(hwnd_, &r);

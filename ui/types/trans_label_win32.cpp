@@ -28,10 +28,11 @@ class TransLabel final : public TextUnit {
   bool create(const UnitContext& c) {
     const auto p = propertiesOrDefaults<TransLabelProperties>(c.record);
     if (!p) return false;
-    text_ = p->text;
     colour_ = storedColour(p->textColour, 0);
     font_ = fontFromProperty(p->font);
-    return createWindow(c, L"LanxingTransLabel", 0);
+    if (!createWindow(c, L"LanxingTransLabel", 0)) return false;
+    setText(p->text);
+    return true;
   }
 
  private:
