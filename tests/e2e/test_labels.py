@@ -1,7 +1,10 @@
 """Labels drawn whole, as a new user sees them: each label's ink reaches as far right as its last
 character does in SimSun's widths (12 pixels a Chinese or box character, 6 an ASCII one), on its
 first line. A wider stand-in font for 宋体, or a break between Chinese characters, leaves only the
-first characters in the label's box. The ink is what changes when the label is hidden."""
+first characters in the label's box. The ink is what changes when the label is hidden. Under a
+locale that is not Chinese they are not drawn as boxes: the fonts link to a Chinese
+one for the characters they lack, so the first two characters of "音量：" and "声卡输出：" leave
+different ink, where two rows of boxes would leave the same."""
 import unittest
 
 from harness import MAIN_TITLE, ProgramTest, inspect, running, wait_window
@@ -22,8 +25,8 @@ def label_control(window, text):
     return found[0]
 
 
-def ink_columns(window, control):
-    """The label's columns (from its left edge) holding a pixel that hiding the label changes."""
+def ink(window, control):
+    """The label's pixels (x, y) that hiding it changes, from its top left corner."""
     left, top, right, bottom = control["rect"]
     width, height = right - left, bottom - top
     r = window.rect()
@@ -34,26 +37,35 @@ def ink_columns(window, control):
         hidden = window.client_rgb(x, y, width, height)
     finally:
         inspect("show", window.title, control["id"], 1)
-    columns = set()
-    for i in range(0, len(shown), 3):
-        if shown[i:i + 3] != hidden[i:i + 3]:
-            columns.add((i // 3) % width)
-    return columns
+    return {((i // 3) % width, (i // 3) // width) for i in range(0, len(shown), 3) if shown[i:i + 3] != hidden[i:i + 3]}
+
+
+def drawn_labels(locale=None):
+    """Each label's ink, the program running under `locale`."""
+    drawn = {}
+    with running(locale=locale):
+        wait_window(MAIN_TITLE).click(67, 25)  # 音频助手1
+        wait_window(AUDIO_TITLE)
+        for title, text, _ in LABELS:
+            window = wait_window(title)
+            drawn[text] = ink(window, label_control(window, text))
+        wait_window(AUDIO_TITLE).screenshot(f"Labels.audio-window-{locale or 'zh_CN'}")
+    return drawn
 
 
 class Labels(ProgramTest):
-    def test_every_label_shows_its_whole_text(self):
-        with running():
-            main = wait_window(MAIN_TITLE)
-            main.click(67, 25)  # 音频助手1
-            wait_window(AUDIO_TITLE)
-            for title, text, last_starts in LABELS:
-                with self.subTest(text=text):
-                    window = wait_window(title)
-                    columns = ink_columns(window, label_control(window, text))
-                    window.screenshot(self.artifact(f"label-{last_starts}"))
-                    self.assertTrue(columns, "the label draws nothing")
-                    self.assertGreater(max(columns), last_starts, f"ink ends at column {max(columns)}")
+    def assert_whole(self, drawn):
+        for _, text, last_starts in LABELS:
+            with self.subTest(text=text):
+                self.assertTrue(drawn[text], "the label draws nothing")
+                right = max(x for x, _ in drawn[text])
+                self.assertGreater(right, last_starts, f"ink ends at column {right}")
+
+    def test_every_label_shows_its_whole_text_in_any_locale(self):
+        self.assert_whole(drawn_labels())
+        english = drawn_labels("C.UTF-8")  # its fonts have other widths: only the boxes are checked
+        first_two = [{(x, y) for x, y in english[text] if x < 24} for text in ("音量：", "声卡输出：")]
+        self.assertNotEqual(first_two[0], first_two[1], "Chinese characters drawn as boxes")
 
 
 if __name__ == "__main__":
