@@ -15,7 +15,7 @@ bool EffectPlayer::playWave(Bytes image, bool loop) {
   std::unique_ptr<WaveVoice> voice = WaveVoice::Create(*parsed, loop, wave_, stallLimit_);
   if (!voice) return false;
   WaveVoice& added = voices_.add(std::move(voice));
-  if (added.startFeeder(voices_)) return true;
+  if (added.startFeeder([this](const WaveVoice& ended) { voices_.remove(ended); })) return true;
   voices_.remove(added);
   return false;
 }

@@ -5,8 +5,6 @@
 #include <system_error>
 #include <thread>
 
-#include "sound/player/voice_list.h"
-
 std::unique_ptr<WaveVoice> WaveVoice::Create(const WaveImage& image, bool loop, WaveOutDevice& output,
                                              std::chrono::milliseconds stallLimit) {
   std::unique_ptr<WaveVoice> voice(new WaveVoice(loop, stallLimit));
@@ -19,11 +17,11 @@ std::unique_ptr<WaveVoice> WaveVoice::Create(const WaveImage& image, bool loop, 
   return voice;
 }
 
-bool WaveVoice::startFeeder(VoiceList& list) {
+bool WaveVoice::startFeeder(std::function<void(const WaveVoice&)> ended) {
   try {
-    std::thread([this, &list] {
+    std::thread([this, ended = std::move(ended)] {
       feed();
-      list.remove(*this);
+      ended(*this);
     }).detach();
     return true;
   } catch (const std::system_error&) {

@@ -3,13 +3,12 @@
 // that keeps the device supplied until the data ends (or, looping, until stopped), then frees all.
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "sound/device/buffer_ring.h"
 #include "sound/device/wave_device.h"
 #include "sound/player/wave_image.h"
-
-class VoiceList;
 
 inline constexpr std::uint32_t kBuffersPerVoice = 20;
 inline constexpr std::uint32_t kBufferBytes = 15360;
@@ -23,10 +22,9 @@ class WaveVoice {
   [[nodiscard]] static std::unique_ptr<WaveVoice> Create(const WaveImage& image, bool loop, WaveOutDevice& output,
                                                          std::chrono::milliseconds stallLimit);
 
-  // Starts the feeder thread; the voice must be in `list`, and the feeder removes (and frees) it
-  // from there when it ends. False when no thread could be made: the voice is then still the
-  // caller's to remove.
-  [[nodiscard]] bool startFeeder(VoiceList& list);
+  // Starts the feeder thread, which calls `ended` with this voice as its last act: the owner frees
+  // the voice there. False when no thread could be made: `ended` is then never called.
+  [[nodiscard]] bool startFeeder(std::function<void(const WaveVoice&)> ended);
   // The feeder still queues the buffers that are free at that moment, then ends.
   void stop() { buffers_.stop(); }
 
