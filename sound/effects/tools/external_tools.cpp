@@ -15,6 +15,7 @@ std::uint32_t le32(const Bytes& b, std::size_t at) {
   return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16 |
          std::uint32_t(b[at + 3]) << 24;
 }
+}  // namespace
 
 void trimSilence(std::vector<float>& x) {
   std::size_t first = 0, last = x.size();
@@ -22,7 +23,6 @@ void trimSilence(std::vector<float>& x) {
   while (last > first && std::abs(x[last - 1]) < 0.004f) --last;
   x = std::vector<float>(x.begin() + std::ptrdiff_t(first), x.begin() + std::ptrdiff_t(last));
 }
-}  // namespace
 
 std::vector<float> decodePcm16(const Bytes& wav, int& rate) {
   if (wav.size() < 12) throw std::runtime_error("not a WAV image");

@@ -24,6 +24,9 @@ struct SpeechRequest {
   int pitch;            // 0…99
 };
 
+// Leading and trailing samples quieter than -48 dBFS removed.
+void trimSilence(std::vector<float>& samples);
+
 // The spoken text as mono samples at `rate`, leading and trailing silence removed.
 std::vector<float> speak(const ExternalTools& tools, const SpeechRequest& request, int rate);
 

@@ -6,7 +6,7 @@
 #include "sound/effects/tools/rendered.h"
 #include "ui/whole_file.h"
 
-const std::array<EffectSource, 9> kEffectSources = {{
+const std::array<EffectSource, 10> kEffectSources = {{
     {"fluidr3mono-gm-soundfont", "FluidR3Mono_GM.sf3", kGeneralMidiSoundfont},
     {"fluid-soundfont-gs", "FluidR3_GS.sf2", kGsSoundfont},
     {"sonic-pi-samples", "etc/samples/misc_crow.flac", recording::crow},
@@ -16,6 +16,7 @@ const std::array<EffectSource, 9> kEffectSources = {{
     {"sonic-pi-samples", "etc/samples/ambi_dark_woosh.flac", recording::darkWoosh},
     {"sonic-pi-samples", "etc/samples/elec_chime.flac", recording::chime},
     {"freedoom", "freedoom2.wad", recording::gameData},
+    {"gcin-voice", "*/5.ogg", recording::mandarinSyllables},
 }};
 
 void checkSourceLicences(const std::string& root) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/gbk_text_win32.h"
+#include "ui/resources.h"
 
 namespace {
 
@@ -67,6 +68,18 @@ bool hasDebugSections(const std::vector<Section>& sections) {
   return false;
 }
 
+// A resource of the exe as the loader maps it, read without running the exe.
+std::string resourceOfExe(LPCWSTR name, LPCWSTR type) {
+  HMODULE image = LoadLibraryExW(exePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (!image) return {};
+  std::string bytes;
+  if (HRSRC found = FindResourceW(image, name, type))
+    if (const void* data = LockResource(LoadResource(image, found)))
+      bytes.assign(static_cast<const char*>(data), SizeofResource(image, found));
+  FreeLibrary(image);
+  return bytes;
+}
+
 std::wstring versionString(const std::vector<char>& record, const wchar_t* name) {
   void* value = nullptr;
   UINT length = 0;
@@ -121,18 +134,19 @@ TEST(ProgramImage, VersionRecordNamesTheProductAndItsVersion) {
 }
 
 TEST(ProgramImage, ManifestAsksForNoElevationNamesWindows7To11AndDpiAwareness) {
-  HMODULE image = LoadLibraryExW(exePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  ASSERT_TRUE(image);
-  HRSRC found = FindResourceW(image, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
-  ASSERT_TRUE(found);
-  const char* text = static_cast<const char*>(LockResource(LoadResource(image, found)));
-  const std::string manifest(text, SizeofResource(image, found));
-  FreeLibrary(image);
-
+  const std::string manifest = resourceOfExe(MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+  ASSERT_FALSE(manifest.empty());
   EXPECT_NE(manifest.find(R"(level="asInvoker")"), std::string::npos);
   for (const char* os : {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
                          "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
     EXPECT_NE(manifest.find(os), std::string::npos) << os;
   EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
   EXPECT_NE(manifest.find(">system</dpiAwareness>"), std::string::npos);
+}
+
+TEST(ProgramImage, CarriesTheCreditsOfTheEffectsSourcesByteForByte) {
+  const std::string credits = resourceOfExe(MAKEINTRESOURCEW(LANXING_CREDITS_RESOURCE), MAKEINTRESOURCEW(10));  // RT_RCDATA
+  const std::vector<char> file = bytesOf(L"Z:" + wideFromGbk(LANXING_CREDITS));
+  ASSERT_GT(file.size(), 1000u);
+  EXPECT_EQ(credits, std::string(file.begin(), file.end()));
 }
