@@ -176,8 +176,9 @@ def pixel(png, x, y):
 class Program:
     """One run of the program from a folder of its own, so its settings file is private."""
 
-    def __init__(self, folder=None):
+    def __init__(self, folder=None, wavin=None):
         self.folder = Path(folder or tempfile.mkdtemp(prefix="lanxing-"))
+        self.wavin = wavin  # the file the sound card captures from, if any
         self.exe = self.folder / EXE.name
         if not self.exe.exists():
             shutil.copy2(EXE, self.exe)
@@ -190,6 +191,8 @@ class Program:
 
     def start(self):
         env = {**os.environ, "WINE_TEST_WAVOUT": str(self.wavout)}
+        if self.wavin:
+            env["WINE_TEST_WAVIN"] = str(self.wavin)
         # The single-instance guard compares the on-disk name, so start the exe by exactly that name.
         self.process = subprocess.Popen([str(WINE_DIR / "wine-run.sh"), str(self.exe)], env=env, cwd=self.folder,
                                         stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
@@ -211,8 +214,8 @@ class Program:
 
 
 @contextlib.contextmanager
-def running(folder=None):
-    program = Program(folder).start()
+def running(folder=None, wavin=None):
+    program = Program(folder, wavin).start()
     try:
         yield program
     finally:
