@@ -106,9 +106,12 @@ class RecorderWindowHandlers {
   }
 
   // Every sample of the latest block goes to the chart, which keeps its first 100 points; the
-  // chart repaints once for all of them.
+  // chart repaints once for all of them. A tick with no new block has nothing new to show.
   std::optional<std::int32_t> waveformTick(const EventArgs&) {
     if (!engines_ || !engines_->record.IsRecording()) return std::nullopt;
+    const std::uint64_t blocks = engines_->waveform.blocksCaptured();
+    if (blocks == shownBlocks_) return std::nullopt;
+    shownBlocks_ = blocks;
     ::Unit* chart = windows_.GetUnit(kWindowId, 曲线图控件1);
     if (!chart) return std::nullopt;
     for (std::int32_t k = 0; k < sampleCount_; ++k) {
@@ -146,6 +149,7 @@ class RecorderWindowHandlers {
   WindowFramework& windows_;
   std::unique_ptr<RecorderEngines> engines_;
   std::int32_t sampleCount_ = 0;  // of the live capture, fixed at creation
+  std::uint64_t shownBlocks_ = 0; // the live capture's block the chart shows
   RecordFormat startedFormat_;    // the format in force at the last 录音
 };
 

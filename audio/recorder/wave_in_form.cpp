@@ -39,6 +39,7 @@ void WaveInForm::bufferDone(std::size_t, std::size_t bytes) {
     std::lock_guard lock(mutex_);
     if (bytes == buffer_.size()) {
       for (std::size_t i = 0; i < shown_.size(); ++i) shown_[i] = static_cast<std::int16_t>(readLe16(buffer_, 2 * i));
+      ++blocks_;
     }
     filled_ = true;
   }

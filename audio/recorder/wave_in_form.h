@@ -33,6 +33,12 @@ class WaveInForm final : public WaveDone {
   // Sample `index` (1..2048) of the last whole block; nothing outside that range.
   [[nodiscard]] std::optional<std::int16_t> GetSample(std::int32_t index) const;
 
+  // Whole blocks captured since construction: a reader that saw this count has nothing new.
+  [[nodiscard]] std::uint64_t blocksCaptured() const {
+    std::lock_guard lock(mutex_);
+    return blocks_;
+  }
+
   void bufferDone(std::size_t slot, std::size_t bytes) override;
 
  private:
@@ -46,6 +52,7 @@ class WaveInForm final : public WaveDone {
   mutable std::mutex mutex_;
   std::condition_variable changed_;
   std::array<std::int16_t, kSampleCount> shown_{};  // the last whole block
+  std::uint64_t blocks_ = 0;
   bool filled_ = false;
   bool stopping_ = false;
 };

@@ -25,6 +25,7 @@ TEST(WaveInForm, OpensMono11025At16BitsAndRefillsItsOneBufferOverAndOver) {
   const auto mono = PcmWaveFormat(1, 11025, 16);
   EXPECT_EQ(record.format, std::vector<std::byte>(mono.begin(), mono.end()));
   EXPECT_EQ(record.misuses, 0) << "one slot, queued again only once it is back";
+  EXPECT_GE(form.blocksCaptured(), 5u) << "each full block counts";
 }
 
 TEST(WaveInForm, SamplesOneTo2048ComeFromOneWholeBlock) {
