@@ -176,8 +176,9 @@ def pixel(png, x, y):
 class Program:
     """One run of the program from a folder of its own, so its settings file is private."""
 
-    def __init__(self, folder=None, locale=None):
+    def __init__(self, folder=None, wavin=None, locale=None):
         self.folder = Path(folder or tempfile.mkdtemp(prefix="lanxing-"))
+        self.wavin = wavin  # the file the sound card captures from, if any
         self.locale = locale  # the Unix locale Wine takes the system's from; Chinese when None
         self.exe = self.folder / EXE.name
         if not self.exe.exists():
@@ -191,6 +192,8 @@ class Program:
 
     def start(self):
         env = {**os.environ, "WINE_TEST_WAVOUT": str(self.wavout)}
+        if self.wavin:
+            env["WINE_TEST_WAVIN"] = str(self.wavin)
         if self.locale:
             env["LANXING_TEST_LANG"] = self.locale
         # The single-instance guard compares the on-disk name, so start the exe by exactly that name.
@@ -214,8 +217,8 @@ class Program:
 
 
 @contextlib.contextmanager
-def running(folder=None, locale=None):
-    program = Program(folder, locale).start()
+def running(folder=None, wavin=None, locale=None):
+    program = Program(folder, wavin, locale).start()
     try:
         yield program
     finally:

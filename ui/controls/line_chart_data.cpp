@@ -14,3 +14,5 @@ void LineChartData::setCurrentValue(double value) {
   if (value > kMaxValue) value = kMaxValue;
   values_[static_cast<std::size_t>(current_)] = value;
 }
+
+double LineChartData::heightShare(int index) const { return std::log1p(value(index)) / std::log1p(kMaxValue); }

@@ -19,6 +19,9 @@ class LineChartData {
   // Below 0 or not a number is stored as 0, above the scale as its top.
   void setCurrentValue(double value);
   double value(int index) const { return values_[static_cast<std::size_t>(index)]; }
+  // Where point `index` stands, from 0 (bottom) to 1 (top). The scale is logarithmic, so the
+  // microphone's 16-bit samples (up to 32767) show as clearly as values near the top of the scale.
+  double heightShare(int index) const;
 
  private:
   std::array<double, kMaxPoints> values_{};

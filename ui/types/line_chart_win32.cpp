@@ -49,12 +49,16 @@ class LineChart final : public OwnWindowUnit {
       case lp::currentPoint: data_.setCurrentPoint(*number); break;
       default: data_.setCurrentValue(*number); break;
     }
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    // A refresh writes thousands of points between two paints: the first change asks for the one
+    // repaint, the rest find it pending.
+    if (!repaintPending_) InvalidateRect(hwnd_, nullptr, FALSE);
+    repaintPending_ = true;
     return true;
   }
 
  private:
   void paint(HDC dc) override {
+    repaintPending_ = false;
     RECT r;
     GetClientRect(hwnd_, &r);
     OwnedBitmap buffer(CreateCompatibleBitmap(dc, r.right, r.bottom));
@@ -83,7 +87,7 @@ class LineChart final : public OwnWindowUnit {
     std::vector<POINT> points;
     for (int i = 0; i < n; ++i) {
       const int x = plot.left + (n > 1 ? width * i / (n - 1) : width / 2);
-      const int y = plot.bottom - static_cast<int>(data_.value(i) / LineChartData::kMaxValue * height);
+      const int y = plot.bottom - static_cast<int>(data_.heightShare(i) * height);
       points.push_back({x, y});
     }
     OwnedPen pen(CreatePen(PS_SOLID, 1, look_.lineColour & 0xFFFFFF));
@@ -94,6 +98,7 @@ class LineChart final : public OwnWindowUnit {
 
   LineChartProperties look_;
   LineChartData data_;
+  bool repaintPending_ = false;
 };
 
 }  // namespace

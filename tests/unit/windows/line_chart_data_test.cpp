@@ -54,4 +54,13 @@ TEST(LineChartData, WritingPastTheLastPointLandsOnPointZero) {
   EXPECT_EQ(chart.value(99), 99);
 }
 
+TEST(LineChartData, TheScaleShowsSixteenBitSamplesWellAboveTheBottom) {
+  LineChartData chart;
+  const std::pair<double, double> cases[] = {{0, 0}, {4660, 0.52}, {32767, 0.64}, {10000000, 1}};
+  for (const auto& [value, share] : cases) {
+    chart.setCurrentValue(value);
+    EXPECT_NEAR(chart.heightShare(0), share, 0.01) << value;
+  }
+}
+
 }  // namespace
