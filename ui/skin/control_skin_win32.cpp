@@ -19,10 +19,17 @@ BOOL CALLBACK skinChild(HWND window, LPARAM) {
   return TRUE;
 }
 
-// A top-level window and, recursively, every window inside it.
+// A top-level window and, recursively, every window inside it; then all of it repainted, since a
+// window printing the controls beneath it (a transparent label) shows them too.
 BOOL CALLBACK skinTree(HWND window, LPARAM) {
   theControlSkin().skin(window);
   EnumChildWindows(window, skinChild, 0);
+  repaintCompletely(window);
+  return TRUE;
+}
+
+BOOL CALLBACK repaintTree(HWND window, LPARAM) {
+  repaintCompletely(window);
   return TRUE;
 }
 
@@ -52,10 +59,9 @@ bool ControlSkin::switchOn(int scheme) {
 void ControlSkin::switchOff() {
   hook_.reset();
   scheme_ = 0;
-  for (const auto& control : std::exchange(controls_, {})) {
-    detachSubclass<SkinnedControl>(control->hwnd());
-    repaintCompletely(control->hwnd());
-  }
+  if (controls_.empty()) return;
+  for (const auto& control : std::exchange(controls_, {})) detachSubclass<SkinnedControl>(control->hwnd());
+  EnumThreadWindows(GetCurrentThreadId(), repaintTree, 0);
 }
 
 void ControlSkin::skin(HWND window) {

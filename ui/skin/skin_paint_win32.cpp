@@ -101,11 +101,11 @@ SIZE captionSize(HDC dc, HWND control) {
 }
 
 // The client area: buttons, check boxes, radio buttons, group boxes and up-downs.
-void paintClient(HWND control, const SkinnedLook& look) {
+void paintClient(HWND control, const SkinnedLook& look, HDC printed) {
   RECT client;
   GetClientRect(control, &client);
   if (client.right <= 0 || client.bottom <= 0) return;
-  HDC screen = GetDC(control);
+  HDC screen = printed ? printed : GetDC(control);
   PixelBuffer buffer(screen, client.right, client.bottom);
   if (buffer.ready()) {
     const auto style = static_cast<std::uint32_t>(GetWindowLongW(control, GWL_STYLE));
@@ -137,16 +137,23 @@ void paintClient(HWND control, const SkinnedLook& look) {
     if (text) drawText(buffer.dc(), control, *text);
     buffer.copyTo(screen, client);
   }
-  ReleaseDC(control, screen);
+  if (!printed) ReleaseDC(control, screen);
 }
 
 // The two outer rings of the whole window, and a combo box's drop button inside them.
-void paintFrame(HWND control, const SkinnedLook& look) {
+void paintFrame(HWND control, const SkinnedLook& look, HDC printed) {
   RECT window;
   GetWindowRect(control, &window);
   const int width = window.right - window.left, height = window.bottom - window.top;
   if (width < 4 || height < 4) return;
-  HDC screen = GetWindowDC(control);
+  HDC screen = printed ? printed : GetWindowDC(control);
+  POINT oldOrigin{};
+  if (printed) {
+    // The printing DC starts at the client origin; the frame lies around it.
+    POINT client{0, 0};
+    ClientToScreen(control, &client);
+    OffsetViewportOrgEx(printed, window.left - client.x, window.top - client.y, &oldOrigin);
+  }
   PixelBuffer buffer(screen, width, height);
   if (buffer.ready()) {
     skin::Canvas canvas = buffer.canvas();
@@ -162,23 +169,26 @@ void paintFrame(HWND control, const SkinnedLook& look) {
     for (const RECT& ring : rings) buffer.copyTo(screen, ring);
     if (button) buffer.copyTo(screen, rectOf(*button));
   }
-  ReleaseDC(control, screen);
+  if (printed)
+    SetViewportOrgEx(printed, oldOrigin.x, oldOrigin.y, nullptr);
+  else
+    ReleaseDC(control, screen);
 }
 
 }  // namespace
 
-void paintSkinned(HWND control, const SkinnedLook& look, skin::Handling::Repaint what) {
+void paintSkinned(HWND control, const SkinnedLook& look, skin::Handling::Repaint what, HDC printed) {
   if (what == skin::Handling::Repaint::none || !IsWindowVisible(control)) return;
   switch (look.kind) {
     case Kind::editBox:
     case Kind::comboBox:
-      paintFrame(control, look);
+      paintFrame(control, look, printed);
       break;
     case Kind::dropDownList:
     case Kind::none:
       break;
     default:
-      paintClient(control, look);
+      paintClient(control, look, printed);
       break;
   }
 }

@@ -19,5 +19,7 @@ struct SkinnedLook {
   ParentColours parent;
 };
 
-// `what` is the whole control or only its frame (edit boxes).
-void paintSkinned(HWND control, const SkinnedLook& look, skin::Handling::Repaint what);
+// `what` is the whole control or only its frame (edit boxes). Onto the screen, or into `printed`, a
+// DC whose origin is the control's client origin, when another window prints the control into its
+// own picture (WM_PRINTCLIENT).
+void paintSkinned(HWND control, const SkinnedLook& look, skin::Handling::Repaint what, HDC printed = nullptr);

@@ -65,6 +65,14 @@ LRESULT SkinnedControl::subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM
     owner_.forget(this);
     return result;
   }
+  if (msg == WM_PRINTCLIENT) {
+    // A window printing this control into its own picture (a transparent label over it) gets the
+    // skinned look too, not only the screen.
+    const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+    paintSkinned(hwnd, {kind_, flags_, owner_.scheme(), parent_}, skin::Handling::Repaint::whole,
+                 reinterpret_cast<HDC>(wp));
+    return result;
+  }
   const skin::Handling handling =
       skin::handleMessage(kind_, flags_, skinMessage(msg, wp), wp, (wp & MK_LBUTTON) != 0);
   if (handling.askParentColours) askParentColours(reinterpret_cast<HDC>(wp));
