@@ -3,6 +3,7 @@
 #include "app/main_window_handlers_win32.h"
 #include "assets/windows/handlers.h"
 #include "audio/recorder/recorder_window_handlers_win32.h"
+#include "features/lock/lock_window_handlers_win32.h"
 #include "soundboard/audio_window/audio_window_handlers_win32.h"
 
 HandlerTable programHandlers(WindowFramework& windows, const SettingsFile& settings) {
@@ -10,5 +11,6 @@ HandlerTable programHandlers(WindowFramework& windows, const SettingsFile& setti
   registerMainWindowHandlers(table, windows, settings);
   registerAudioWindowHandlers(table, windows, settings);
   registerRecorderWindowHandlers(table, windows);
+  registerLockWindowHandlers(table, windows, settings);
   return table;
 }

@@ -1,5 +1,6 @@
 #include "ui/window_helpers_win32.h"
 
+#include "ui/gbk_text_win32.h"
 #include "ui/types/unit_types_win32.h"
 #include "ui/types/window_unit_win32.h"
 
@@ -7,4 +8,8 @@ void toggleAlwaysOnTop(WindowFramework& windows, std::uint32_t windowId, std::ui
   const bool onTop = std::get<std::int32_t>(windows.GetProperty(windowId, 0, window_property::alwaysOnTop)) != 0;
   windows.SetProperty(windowId, 0, window_property::alwaysOnTop, std::int32_t{!onTop});
   windows.SetProperty(windowId, checkBox, check_box_property::checked, std::int32_t{!onTop});
+}
+
+void showMessage(std::string_view text, std::string_view title) {
+  MessageBoxW(nullptr, wideFromGbk(text).c_str(), wideFromGbk(title).c_str(), MB_OK | MB_TASKMODAL);
 }

@@ -1,8 +1,12 @@
 #pragma once
 // Small jobs several windows' handlers share.
 #include <cstdint>
+#include <string_view>
 
 #include "ui/window_framework_win32.h"
 
 // Flips the window's always-on-top and shows the new state in its check box `checkBox`.
 void toggleAlwaysOnTop(WindowFramework& windows, std::uint32_t windowId, std::uint32_t checkBox);
+
+// The program's message box: one OK button, no owner, task-modal.
+void showMessage(std::string_view text, std::string_view title);

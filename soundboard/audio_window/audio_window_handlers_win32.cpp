@@ -10,6 +10,7 @@
 #include "soundboard/bindings/page_bindings.h"
 #include "soundboard/custom_effects/custom_effect_paths_win32.h"
 #include "soundboard/custom_effects/custom_effects_win32.h"
+#include "ui/skin/control_skin_win32.h"
 #include "ui/types/unit_types_win32.h"
 #include "ui/window_helpers_win32.h"
 
@@ -33,6 +34,7 @@ class AudioWindowHandlers {
   AudioWindowHandlers(WindowFramework& windows, const SettingsFile& settings) : windows_(windows), settings_(settings) {}
 
   std::optional<std::int32_t> created(const EventArgs&) {
+    (void)SetSkinScheme(2);
     loadCustomEffectPaths(windows_, settings_, kAudioWindowPaths);
     return std::nullopt;
   }

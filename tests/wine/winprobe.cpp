@@ -11,6 +11,8 @@
 //   checked TITLE ID        the check box's state: 0 or 1
 //   show TITLE ID 0|1       hides or shows the control, and repaints what lies under it
 //   close TITLE             posts WM_CLOSE
+//   move TITLE X Y          moves the window's top-left corner to (X, Y) on the screen
+//   raise TITLE             brings the window to the top of the always-on-top windows
 // TITLE may also be a handle written #hex.
 #include <windows.h>
 
@@ -163,6 +165,12 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : fail(L"post failed");
+  if (cmd == L"raise")
+    return SetWindowPos(w, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE) ? 0 : fail(L"not raised");
+  if (cmd == L"move" && argc > 4) {
+    const int x = static_cast<int>(wcstol(argv[3], nullptr, 10)), y = static_cast<int>(wcstol(argv[4], nullptr, 10));
+    return SetWindowPos(w, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : fail(L"not moved");
+  }
   if (argc < 4) return fail(L"no control id");
   HWND c = child(w, argv[3]);
   if (!c) return fail(L"no such control");
