@@ -1,11 +1,13 @@
-// Process start: program directory, OLE, the window framework with the program's handlers and the
-// window templates, the main window and the message loop that ends when no window remains.
+// Process start: program directory, OLE, the effects kept out of ducking, the window framework with
+// the program's handlers and the window templates, the main window and the message loop that ends
+// when no window remains.
 #include <windows.h>
 #include <ole2.h>
 
 #include "app/program_handlers_win32.h"
 #include "app/program_win32.h"
 #include "assets/windows/main_window_ids.h"
+#include "audio/volume/ducking_win32.h"
 #include "features/program_settings_win32.h"
 #include "ui/block_resource_win32.h"
 #include "ui/message_loop_win32.h"
@@ -14,6 +16,7 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   fixProgramPath();
   OleInitialize(nullptr);
+  (void)optOutOfDucking();  // where the system cannot, the effects are ducked as before
   WindowFramework windows(endProgram);
   const ProgramSettings settings(programPath().directory);
   const HandlerTable handlers = programHandlers(windows, settings.file());

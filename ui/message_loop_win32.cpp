@@ -98,6 +98,19 @@ bool PreTranslateMessage(MSG& msg) {
   return r.returned && *r.returned == 0;
 }
 
+void ProcessPendingMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    if (PreTranslateMessage(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
 void RunMessageLoopWhile(const std::function<bool()>& keepGoing) {
   MSG msg;
   while (keepGoing()) {

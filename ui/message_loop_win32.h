@@ -15,6 +15,10 @@ bool PreTranslateMessage(MSG& msg);
 // (user-interface) thread turns them into the units' events -7 and -8 while it is held.
 OwnedHook watchFocusChanges();
 
+// Handles the messages waiting now and returns, as the loop would; a quit message stays for the
+// loop that is running.
+void ProcessPendingMessages();
+
 // Runs until the quit message, or until `keepGoing` says no.
 void RunMessageLoopWhile(const std::function<bool()>& keepGoing);
 void RunMessageLoop();

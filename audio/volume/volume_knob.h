@@ -16,6 +16,9 @@ std::uint32_t knobValue(int left);
 
 class VolumeKnob {
  public:
+  // A knob whose left edge is where the window shows it.
+  explicit VolumeKnob(int left = kStartLeft) : left_(left) {}
+
   int left() const { return left_; }
   bool dragging() const { return dragging_; }
 

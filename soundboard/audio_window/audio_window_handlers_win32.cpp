@@ -7,6 +7,8 @@
 #include "assets/windows/handlers.h"
 #include "sound/effects/catalogue.h"
 #include "sound/player/effect_player_win32.h"
+#include "soundboard/audio_window/sound_card_strip_handlers_win32.h"
+#include "soundboard/audio_window/volume_knob_handlers_win32.h"
 #include "soundboard/bindings/page_bindings.h"
 #include "soundboard/custom_effects/custom_effect_paths_win32.h"
 #include "soundboard/custom_effects/custom_effects_win32.h"
@@ -31,11 +33,13 @@ int placeOf(const std::array<audio_window::Unit, N>& units, std::uint32_t unit) 
 
 class AudioWindowHandlers {
  public:
-  AudioWindowHandlers(WindowFramework& windows, const SettingsFile& settings) : windows_(windows), settings_(settings) {}
+  AudioWindowHandlers(WindowFramework& windows, const SettingsFile& settings, std::shared_ptr<SoundCardStrip> strip)
+      : windows_(windows), settings_(settings), strip_(std::move(strip)) {}
 
   std::optional<std::int32_t> created(const EventArgs&) {
     (void)SetSkinScheme(2);
     loadCustomEffectPaths(windows_, settings_, kAudioWindowPaths);
+    strip_->showStored();
     return std::nullopt;
   }
 
@@ -98,12 +102,14 @@ class AudioWindowHandlers {
  private:
   WindowFramework& windows_;
   const SettingsFile& settings_;
+  std::shared_ptr<SoundCardStrip> strip_;
 };
 
 }  // namespace
 
 void registerAudioWindowHandlers(HandlerTable& table, WindowFramework& windows, const SettingsFile& settings) {
-  const auto handlers = std::make_shared<AudioWindowHandlers>(windows, settings);
+  const auto strip = std::make_shared<SoundCardStrip>(windows, settings);
+  const auto handlers = std::make_shared<AudioWindowHandlers>(windows, settings, strip);
   using H = AudioWindowHandlers;
   table.set(Handler::startAudioWindow, handlers, &H::created);
   table.set(Handler::playPageEffect, handlers, &H::playPageEffect);
@@ -116,4 +122,7 @@ void registerAudioWindowHandlers(HandlerTable& table, WindowFramework& windows, 
     table.set(h, handlers, &H::playCustomEffect);
   for (Handler h : {Handler::chooseCustomEffect1, Handler::chooseCustomEffect2, Handler::chooseCustomEffect3})
     table.set(h, handlers, &H::chooseCustomEffect);
+  table.set(Handler::checkSoundCard, strip, &SoundCardStrip::check);
+  table.set(Handler::confirmSoundCard, strip, &SoundCardStrip::confirm);
+  registerVolumeKnobHandlers(table, windows);
 }

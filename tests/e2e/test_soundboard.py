@@ -56,6 +56,14 @@ def open_audio_window():
     return wait_window(AUDIO_TITLE)
 
 
+def click_page_button(audio, selector, caption):
+    """Shows the page of `selector` and clicks its button `caption`."""
+    audio.click_control(selector)
+    poll(lambda: any(c["visible"] and c["text"] == caption for c in audio.children(nested=True)),
+         what=f"page with {caption}")
+    audio.click_control(caption)
+
+
 def start_loop(audio, program, caption):
     """Clicks a drum button and waits until its loop is being played, as the first output stream."""
     audio.click_control(caption)
@@ -63,16 +71,10 @@ def start_loop(audio, program, caption):
 
 
 class Soundboard(ProgramTest):
-    def click_page_button(self, audio, selector, caption):
-        audio.click_control(selector)
-        poll(lambda: any(c["visible"] and c["text"] == caption for c in audio.children(nested=True)),
-             what=f"page with {caption}")
-        audio.click_control(caption)
-
     def test_applause_plays_exactly_its_effect(self):
         with running() as program:
             audio = open_audio_window()
-            self.click_page_button(audio, "主持必备", "持续掌声")
+            click_page_button(audio, "主持必备", "持续掌声")
             poll(lambda: holds(program, 0, effect_data(7)), timeout=60, what="FX-07 on the sound card")
             self.assertEqual(len(program.played_streams()), 1)
 
@@ -80,7 +82,7 @@ class Soundboard(ProgramTest):
         with running() as program:
             audio = open_audio_window()
             start_loop(audio, program, "鼓点1")
-            self.click_page_button(audio, "人物配音", "说话快进")
+            click_page_button(audio, "人物配音", "说话快进")
             poll(lambda: holds(program, 1, effect_data(58)), timeout=60, what="FX-58 on the sound card")
             stopped(program, 0)
             self.assertEqual(len(program.played_streams()), 2)

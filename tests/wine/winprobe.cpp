@@ -8,6 +8,7 @@
 //   exstyle TITLE           extended style in hex
 //   press TITLE ID          posts a click to the control ID (a child at any depth)
 //   settext TITLE ID TEXT   sets the control's text
+//   text TITLE ID           the control's text as it is, line breaks and all
 //   checked TITLE ID        the check box's state: 0 or 1
 //   show TITLE ID 0|1       hides or shows the control, and repaints what lies under it
 //   close TITLE             posts WM_CLOSE
@@ -175,6 +176,10 @@ int wmain(int argc, wchar_t** argv) {
   HWND c = child(w, argv[3]);
   if (!c) return fail(L"no such control");
   if (cmd == L"press") return PostMessageW(c, BM_CLICK, 0, 0) ? 0 : fail(L"post failed");
+  if (cmd == L"text") {
+    out(textOf(c));
+    return 0;
+  }
   if (cmd == L"checked") {
     out(SendMessageW(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? L"1" : L"0");
     return 0;

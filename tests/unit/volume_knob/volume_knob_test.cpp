@@ -71,6 +71,16 @@ TEST(VolumeKnob, NothingHappensWithoutAPress) {
   EXPECT_EQ(knob.left(), 64);
 }
 
+TEST(VolumeKnob, ADragStartsWhereTheKnobIsShown) {
+  VolumeKnob atRightEnd(107), atLeftEnd(40);
+  atRightEnd.press(15);
+  atLeftEnd.press(15);
+  EXPECT_EQ(atRightEnd.move(30), 107);
+  EXPECT_EQ(atRightEnd.move(0), 106);
+  EXPECT_EQ(atLeftEnd.move(0), 40);
+  EXPECT_EQ(atLeftEnd.move(30), 41);
+}
+
 TEST(VolumeKnob, TheOpenFailureIsToldOncePerDrag) {
   VolumeKnob knob;
   knob.press(15);
