@@ -1,7 +1,9 @@
 #include "sound/mp3/imdct.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 namespace mp3 {
 
@@ -10,13 +12,13 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 
 struct Tables {
-  std::array<std::array<float, 5>, 9> dct3{};    // cos(π m (2j+1) / 18), j = 0..4
+  std::array<float, 9> cos18{};                   // cos(π k / 18)
   std::array<float, 9> oddScale{};                // 1 / (2 cos(π (2j+1) / 36))
   // By block type (2: unused here), each value divided by 2 cos(π (2j+1) / 72) for the y[j] it
   // multiplies, which completes the DCT-IV.
   std::array<std::array<float, 36>, 4> window{};
-  std::array<std::array<float, 6>, 12> shortCos{};  // cos(π/24 (2i+7)(2k+1))
-  std::array<float, 12> shortWindow{};
+  std::array<std::array<float, 6>, 6> shortCos{};  // cos(π/24 (2j+1)(2k+1)): a 6-point DCT-IV
+  std::array<float, 12> shortWindow{};              // with the signs of the unfolding
 };
 
 // Which y[j] of the DCT-IV output x[i] of the 36-point IMDCT takes, and with which sign:
@@ -26,9 +28,7 @@ constexpr int unfoldIndex(int i) { return i < 9 ? i + 9 : i < 27 ? 26 - i : i - 
 const Tables& tables() {
   static const Tables t = [] {
     Tables r;
-    for (int m = 0; m < 9; ++m)
-      for (int j = 0; j < 5; ++j)
-        r.dct3[static_cast<size_t>(m)][static_cast<size_t>(j)] = static_cast<float>(std::cos(kPi * m * (2 * j + 1) / 18));
+    for (int k = 0; k < 9; ++k) r.cos18[static_cast<size_t>(k)] = static_cast<float>(std::cos(kPi * k / 18));
     for (int j = 0; j < 9; ++j)
       r.oddScale[static_cast<size_t>(j)] = static_cast<float>(1.0 / (2.0 * std::cos(kPi * (2 * j + 1) / 36)));
     for (int i = 0; i < 36; ++i) {
@@ -44,27 +44,41 @@ const Tables& tables() {
       r.window[1][at] = static_cast<float>(start * scale);
       r.window[3][at] = static_cast<float>(stop * scale);
     }
-    for (int i = 0; i < 12; ++i) {
-      r.shortWindow[static_cast<size_t>(i)] = static_cast<float>(std::sin(kPi / 12 * (i + 0.5)));
+    for (int i = 0; i < 12; ++i)
+      r.shortWindow[static_cast<size_t>(i)] = static_cast<float>((i < 3 ? 1 : -1) * std::sin(kPi / 12 * (i + 0.5)));
+    for (int j = 0; j < 6; ++j)
       for (int k = 0; k < 6; ++k)
-        r.shortCos[static_cast<size_t>(i)][static_cast<size_t>(k)] =
-            static_cast<float>(std::cos(kPi / 24 * (2 * i + 7) * (2 * k + 1)));
-    }
+        r.shortCos[static_cast<size_t>(j)][static_cast<size_t>(k)] =
+            static_cast<float>(std::cos(kPi / 24 * (2 * j + 1) * (2 * k + 1)));
     return r;
   }();
   return t;
 }
 
 // out[j] = Σ v[m] cos(π m (2j+1) / 18), j = 0..8. Outputs j and 8-j share the cosines up to the
-// sign of the odd terms.
+// sign of the odd terms, and the angles fold onto nine cosines, several of them ±1/2, 0 or ±1.
 void dct3Of9(const Tables& t, const float* v, float* out) {
-  for (int j = 0; j < 5; ++j) {
-    const auto at = static_cast<size_t>(j);
-    const float even = v[0] + v[2] * t.dct3[2][at] + v[4] * t.dct3[4][at] + v[6] * t.dct3[6][at] + v[8] * t.dct3[8][at];
-    const float odd = v[1] * t.dct3[1][at] + v[3] * t.dct3[3][at] + v[5] * t.dct3[5][at] + v[7] * t.dct3[7][at];
-    out[j] = even + odd;
-    out[8 - j] = even - odd;
-  }
+  const float c1 = t.cos18[1], c2 = t.cos18[2], c3 = t.cos18[3], c4 = t.cos18[4], c5 = t.cos18[5];
+  const float c7 = t.cos18[7], c8 = t.cos18[8];
+  const float base = v[0] + 0.5f * v[6];
+  const float even0 = base + v[2] * c2 + v[4] * c4 + v[8] * c8;
+  const float even1 = v[0] - v[6] + 0.5f * (v[2] - v[4] - v[8]);
+  const float even2 = base - v[2] * c8 - v[4] * c2 + v[8] * c4;
+  const float even3 = base - v[2] * c4 + v[4] * c8 - v[8] * c2;
+  const float third = v[3] * c3;
+  const float odd0 = v[1] * c1 + third + v[5] * c5 + v[7] * c7;
+  const float odd1 = (v[1] - v[5] - v[7]) * c3;
+  const float odd2 = v[1] * c5 - third - v[5] * c7 + v[7] * c1;
+  const float odd3 = v[1] * c7 - third + v[5] * c1 - v[7] * c5;
+  out[0] = even0 + odd0;
+  out[8] = even0 - odd0;
+  out[1] = even1 + odd1;
+  out[7] = even1 - odd1;
+  out[2] = even2 + odd2;
+  out[6] = even2 - odd2;
+  out[3] = even3 + odd3;
+  out[5] = even3 - odd3;
+  out[4] = v[0] - v[2] + v[4] - v[6] + v[8];  // its odd terms are all cos(π/2 × odd): zero
 }
 
 // One long block subband: its 36 windowed outputs, the first 18 added to `saved` into `result`,
@@ -84,29 +98,50 @@ void longBlock(const Tables& t, const float* in, const float* window, float* sav
   float e[9], o[9];
   dct3Of9(t, even, e);
   dct3Of9(t, odd, o);
-  float y[18];
+  // y[j] = e[j] + scaled odd, y[17 - j] = e[j] - scaled odd. The window carries the unfolding's
+  // signs: x[i] takes y[i+9] (i < 9), y[26-i] (i < 27), y[i-27].
+  float sum[9], difference[9];
   for (int j = 0; j < 9; ++j) {
     const float scaled = o[j] * t.oddScale[static_cast<size_t>(j)];
-    y[j] = e[j] + scaled;
-    y[17 - j] = e[j] - scaled;
+    sum[j] = e[j] + scaled;
+    difference[j] = e[j] - scaled;
   }
-  // The window carries the unfolding's signs.
-  for (int i = 0; i < 9; ++i) result[i] = y[i + 9] * window[i] + saved[i];
-  for (int i = 9; i < 18; ++i) result[i] = y[26 - i] * window[i] + saved[i];
-  for (int i = 18; i < 27; ++i) saved[i - 18] = y[26 - i] * window[i];
-  for (int i = 27; i < 36; ++i) saved[i - 18] = y[i - 27] * window[i];
+  for (int j = 0; j < 9; ++j) {
+    result[8 - j] = difference[j] * window[8 - j] + saved[8 - j];
+    result[9 + j] = difference[j] * window[9 + j] + saved[9 + j];
+  }
+  for (int j = 0; j < 9; ++j) {
+    saved[8 - j] = sum[j] * window[26 - j];
+    saved[9 + j] = sum[j] * window[27 + j];
+  }
 }
 
-// Three 12-point IMDCTs, windowed and overlapped at 6, 12 and 18 within the 36 outputs.
-void shortBlock(const Tables& t, const float* in, float* z) {
-  for (int i = 0; i < 36; ++i) z[i] = 0.0f;
-  for (int w = 0; w < 3; ++w) {
-    for (int i = 0; i < 12; ++i) {
-      const float* c = t.shortCos[static_cast<size_t>(i)].data();
-      float sum = 0.0f;
-      for (int k = 0; k < 6; ++k) sum += in[3 * k + w] * c[k];
-      z[6 + 6 * w + i] += sum * t.shortWindow[static_cast<size_t>(i)];
-    }
+// One window's 12-point IMDCT, windowed: a 6-point DCT-IV unfolded the way the long block's is,
+// x[i] = y[i+3] (i < 3), -y[8-i] (i < 9), -y[i-9] (the window carries the signs).
+void shortWindowOutputs(const Tables& t, const float* in, float* x) {
+  float y[6];
+  for (int j = 0; j < 6; ++j) {
+    const float* c = t.shortCos[static_cast<size_t>(j)].data();
+    y[j] = in[0] * c[0] + in[3] * c[1] + in[6] * c[2] + in[9] * c[3] + in[12] * c[4] + in[15] * c[5];
+  }
+#pragma GCC unroll 12
+  for (int i = 0; i < 12; ++i) x[i] = y[i < 3 ? i + 3 : i < 9 ? 8 - i : i - 9] * t.shortWindow[static_cast<size_t>(i)];
+}
+
+// Three 12-point IMDCTs, overlapped at 6, 12 and 18 within the 36 outputs: the first 18 added to
+// `saved` into `result`, the rest kept in `saved`.
+void shortBlock(const Tables& t, const float* in, float* saved, float* result) {
+  float x[3][12];
+  for (int w = 0; w < 3; ++w) shortWindowOutputs(t, in + w, x[w]);
+  for (int i = 0; i < 6; ++i) {
+    result[i] = saved[i];
+    result[6 + i] = x[0][i] + saved[6 + i];
+    result[12 + i] = x[0][6 + i] + x[1][i] + saved[12 + i];
+  }
+  for (int i = 0; i < 6; ++i) {
+    saved[i] = x[1][6 + i] + x[2][i];
+    saved[6 + i] = x[2][6 + i];
+    saved[12 + i] = 0.0f;
   }
 }
 
@@ -122,19 +157,14 @@ void inverseMdct(const float* xr, int blockType, bool mixed, int subbands, float
     float* saved = overlap + 18 * sb;
     float z[18];
     if (sb >= subbands) {
-      for (int i = 0; i < 18; ++i) z[i] = saved[i];
-      for (int i = 0; i < 18; ++i) saved[i] = 0.0f;
+      std::memcpy(z, saved, 18 * sizeof(float));
+      std::fill(saved, saved + 18, 0.0f);
     } else if (mixed && sb < 2) {
       longBlock(t, xr + 18 * sb, normal, saved, z);
     } else if (blockType != 2) {
       longBlock(t, xr + 18 * sb, window, saved, z);
     } else {
-      float windows[36];
-      shortBlock(t, xr + 18 * sb, windows);
-      for (int i = 0; i < 18; ++i) {
-        z[i] = windows[i] + saved[i];
-        saved[i] = windows[i + 18];
-      }
+      shortBlock(t, xr + 18 * sb, saved, z);
     }
     if (sb & 1) {
       for (int i = 0; i < 18; i += 2) {
