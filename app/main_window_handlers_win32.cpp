@@ -14,7 +14,7 @@
 #include "soundboard/custom_effects/custom_effect_paths_win32.h"
 #include "soundboard/custom_effects/custom_effects_win32.h"
 #include "ui/format/events.h"
-#include "ui/gbk_text_win32.h"
+#include "ui/message_box_win32.h"
 #include "ui/window_helpers_win32.h"
 
 namespace {
@@ -26,8 +26,7 @@ using namespace main_window;
 void refuseSecondCopy() {
   const int instances = countInstances(runningExecutableNames(), programPath().exeName);
   if (instances < 2) return;
-  MessageBoxW(nullptr, wideFromGbk("您已启动了澜星助手工具箱，不需要重复运行~！").c_str(),
-              wideFromGbk("重复提醒：").c_str(), MB_OK | MB_TASKMODAL);
+  tellUser("您已启动了澜星助手工具箱，不需要重复运行~！", "重复提醒：");
   endProgram();
   ExitProcess(0);
 }

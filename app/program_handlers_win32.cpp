@@ -2,11 +2,13 @@
 
 #include "app/main_window_handlers_win32.h"
 #include "assets/windows/handlers.h"
+#include "features/notepad/notepad_window_handlers_win32.h"
 #include "soundboard/audio_window/audio_window_handlers_win32.h"
 
 HandlerTable programHandlers(WindowFramework& windows, const SettingsFile& settings) {
   HandlerTable table(static_cast<std::size_t>(Handler::count));
   registerMainWindowHandlers(table, windows, settings);
   registerAudioWindowHandlers(table, windows, settings);
+  registerNotepadWindowHandlers(table, windows, settings);
   return table;
 }

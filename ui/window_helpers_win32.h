@@ -6,3 +6,6 @@
 
 // Flips the window's always-on-top and shows the new state in its check box `checkBox`.
 void toggleAlwaysOnTop(WindowFramework& windows, std::uint32_t windowId, std::uint32_t checkBox);
+
+// The same from a menu entry: its check mark flips and the window's always-on-top follows the mark.
+void toggleAlwaysOnTopByMenuItem(WindowFramework& windows, std::uint32_t windowId, std::uint32_t menuItem);
