@@ -2,13 +2,14 @@
 //   wait TITLE MS           the window's handle once it exists and is visible
 //   gone TITLE MS           succeeds once no visible window has that title
 //   list                    top-level windows: handle class visible rect text
-//   children TITLE          child windows: id class visible screen-rect text
+//   children TITLE          child windows: id class visible screen-rect text (line breaks as spaces)
 //   descendants TITLE       the same for children's children too
 //   rect TITLE              window rectangle; client origin on screen and client size
 //   exstyle TITLE           extended style in hex
 //   press TITLE ID          posts a click to the child control ID
 //   settext TITLE ID TEXT   sets the child control's text
 //   checked TITLE ID        the check box's state: 0 or 1
+//   text TITLE ID           the child control's whole text, line breaks and all
 //   close TITLE             posts WM_CLOSE
 // TITLE may also be a handle written #hex.
 #include <windows.h>
@@ -59,7 +60,11 @@ std::wstring describe(HWND w, bool child) {
   else
     swprintf(head, 160, L"#%lx %ls %d %ld,%ld,%ld,%ld ", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(w)),
              classOf(w).c_str(), IsWindowVisible(w) ? 1 : 0, r.left, r.top, r.right, r.bottom);
-  return head + textOf(w);
+  // One line per window: a text's own line breaks show as spaces (`text` gives them as they are).
+  std::wstring text = textOf(w);
+  for (wchar_t& c : text)
+    if (c == L'\r' || c == L'\n') c = L' ';
+  return head + text;
 }
 
 BOOL CALLBACK collect(HWND w, LPARAM list) {
@@ -152,6 +157,13 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"press") return PostMessageW(c, BM_CLICK, 0, 0) ? 0 : fail(L"post failed");
   if (cmd == L"checked") {
     out(SendMessageW(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? L"1" : L"0");
+    return 0;
+  }
+  if (cmd == L"text") {
+    const LRESULT n = SendMessageW(c, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(SendMessageW(c, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    out(text);
     return 0;
   }
   if (cmd == L"settext" && argc > 4) {
