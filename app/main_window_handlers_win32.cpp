@@ -11,10 +11,14 @@
 #include "assets/windows/main_window_ids.h"
 #include "assets/windows/notepad_window_ids.h"
 #include "assets/windows/recorder_window_ids.h"
+#include "features/about/about_texts.h"
+#include "features/about/contact_details.h"
+#include "features/about/registry_value_win32.h"
+#include "features/about/web_page_win32.h"
 #include "soundboard/custom_effects/custom_effect_paths_win32.h"
 #include "soundboard/custom_effects/custom_effects_win32.h"
 #include "ui/format/events.h"
-#include "ui/gbk_text_win32.h"
+#include "ui/message_box_win32.h"
 #include "ui/window_helpers_win32.h"
 
 namespace {
@@ -26,8 +30,7 @@ using namespace main_window;
 void refuseSecondCopy() {
   const int instances = countInstances(runningExecutableNames(), programPath().exeName);
   if (instances < 2) return;
-  MessageBoxW(nullptr, wideFromGbk("您已启动了澜星助手工具箱，不需要重复运行~！").c_str(),
-              wideFromGbk("重复提醒：").c_str(), MB_OK | MB_TASKMODAL);
+  showMessageBox("您已启动了澜星助手工具箱，不需要重复运行~！", "重复提醒：");
   endProgram();
   ExitProcess(0);
 }
@@ -86,7 +89,27 @@ class MainWindowHandlers {
   std::optional<std::int32_t> openNotepadWindow(const EventArgs&) { return open(notepad_window::kWindowId); }
   std::optional<std::int32_t> openLockWindow(const EventArgs&) { return open(lock_window::kWindowId); }
 
+  // The links of 关于软件 and 网址导航1. The start page is replaced without asking; a write the
+  // registry refuses still opens the page.
+  std::optional<std::int32_t> openUpdatePage(const EventArgs&) { return openPage(about::kHomePageAddress); }
+  std::optional<std::int32_t> openAuthorPage(const EventArgs&) { return openPage(about::kPersonalPageAddress); }
+  std::optional<std::int32_t> showPriceList(const EventArgs&) { return tell(about::priceListText()); }
+  std::optional<std::int32_t> showContact(const EventArgs&) { return tell(about::contactText()); }
+  std::optional<std::int32_t> setBrowserStartPage(const EventArgs&) {
+    WriteRegistryValue(about::kStartPageRootCode, about::kStartPageKeyText, std::string(about::kStartPageAddress));
+    return openPage(about::kStartPageAddress);
+  }
+
  private:
+  static std::optional<std::int32_t> openPage(std::string_view address) {
+    OpenWebPage(address);
+    return std::nullopt;
+  }
+  static std::optional<std::int32_t> tell(const std::string& text) {
+    showMessageBox(text, about::kAboutTitle);
+    return std::nullopt;
+  }
+
   void setVisible(bool visible) { windows_.SetProperty(kWindowId, 0, common_property::visible, std::int32_t{visible}); }
 
   std::optional<std::int32_t> open(std::uint32_t windowId) {
@@ -114,4 +137,9 @@ void registerMainWindowHandlers(HandlerTable& table, WindowFramework& windows, c
   table.set(Handler::openRecorderWindow, handlers, &H::openRecorderWindow);
   table.set(Handler::openNotepadWindow, handlers, &H::openNotepadWindow);
   table.set(Handler::openLockWindow, handlers, &H::openLockWindow);
+  table.set(Handler::openUpdatePage, handlers, &H::openUpdatePage);
+  table.set(Handler::openAuthorPage, handlers, &H::openAuthorPage);
+  table.set(Handler::showPriceListBox, handlers, &H::showPriceList);
+  table.set(Handler::showContactBox, handlers, &H::showContact);
+  table.set(Handler::setBrowserStartPage, handlers, &H::setBrowserStartPage);
 }

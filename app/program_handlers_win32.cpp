@@ -4,6 +4,7 @@
 #include "assets/windows/handlers.h"
 #include "audio/recorder/recorder_window_handlers_win32.h"
 #include "features/lock/lock_window_handlers_win32.h"
+#include "features/notepad/notepad_window_handlers_win32.h"
 #include "soundboard/audio_window/audio_window_handlers_win32.h"
 
 HandlerTable programHandlers(WindowFramework& windows, const SettingsFile& settings) {
@@ -12,5 +13,6 @@ HandlerTable programHandlers(WindowFramework& windows, const SettingsFile& setti
   registerAudioWindowHandlers(table, windows, settings);
   registerRecorderWindowHandlers(table, windows);
   registerLockWindowHandlers(table, windows, settings);
+  registerNotepadWindowHandlers(table, windows, settings);
   return table;
 }

@@ -24,15 +24,8 @@ struct Line {
   LineKind kind = LineKind::other;
   std::string_view name;                  // section or key name
   std::optional<std::string_view> value;  // a key's value when the line has '='
+  std::string_view wholeValue;            // the same before trimming: up to the line's end
 };
-
-// Position of the last ']' that is a character of its own (a GBK trail byte may be 0x5D).
-std::optional<std::size_t> lastClosingBracket(std::string_view s) {
-  std::optional<std::size_t> found;
-  for (std::size_t i = 0; i < s.size(); i += gbk::charLength(s, i))
-    if (s[i] == ']') found = i;
-  return found;
-}
 
 Line parseLine(std::string_view file, std::size_t begin, std::size_t end) {
   Line line;
@@ -41,9 +34,10 @@ Line parseLine(std::string_view file, std::size_t begin, std::size_t end) {
   const std::string_view text = trimmed(file.substr(begin, end - begin));
   if (text.empty()) return line;
   if (text.front() == '[') {
-    if (auto close = lastClosingBracket(text)) {
+    // The last ']' that is a character of its own: a GBK trail byte may be 0x5D.
+    if (const std::size_t close = gbk::lastCharacter(text, ']'); close != std::string_view::npos) {
       line.kind = LineKind::section;
-      line.name = trimmed(text.substr(1, *close - 1));
+      line.name = trimmed(text.substr(1, close - 1));
       return line;
     }
   }
@@ -55,6 +49,10 @@ Line parseLine(std::string_view file, std::size_t begin, std::size_t end) {
   } else {
     line.name = trimmed(text.substr(0, eq));
     line.value = trimmed(text.substr(eq + 1));
+    std::string_view whole = file.substr(begin, end - begin);
+    if (whole.ends_with('\n')) whole.remove_suffix(1);
+    if (whole.ends_with('\r')) whole.remove_suffix(1);
+    line.wholeValue = whole.substr(whole.find('=') + 1);
   }
   return line;
 }
@@ -123,15 +121,35 @@ std::string keyLine(std::string_view key, std::string_view value) {
   return line;
 }
 
-}  // namespace
+// The empty lines at the end of `text`, which holds whole lines.
+std::size_t trailingEmptyLines(std::string_view text) {
+  const std::vector<Line> lines = parse(text);
+  std::size_t count = 0;
+  while (count + 1 < lines.size() && lines[lines.size() - 1 - count].kind == LineKind::other) ++count;
+  return count;
+}
 
-std::optional<std::string> findValue(std::string_view file, std::string_view section, std::string_view key) {
+std::optional<Line> findKeyLine(std::string_view file, std::string_view section, std::string_view key) {
   const std::vector<Line> lines = parse(file);
   const auto span = findSection(lines, section);
   if (!span) return std::nullopt;
   const auto at = findKey(lines, *span, key);
   if (!at || !lines[*at].value) return std::nullopt;
-  return std::string(stripMatchingQuotes(*lines[*at].value));
+  return lines[*at];
+}
+
+}  // namespace
+
+std::optional<std::string> findValue(std::string_view file, std::string_view section, std::string_view key) {
+  const std::optional<Line> line = findKeyLine(file, section, key);
+  if (!line) return std::nullopt;
+  return std::string(stripMatchingQuotes(*line->value));
+}
+
+std::optional<std::string> findWholeValue(std::string_view file, std::string_view section, std::string_view key) {
+  const std::optional<Line> line = findKeyLine(file, section, key);
+  if (!line) return std::nullopt;
+  return std::string(line->wholeValue);
 }
 
 Edit settingValue(std::string_view file, std::string_view section, std::string_view key, std::string_view value) {
@@ -142,7 +160,15 @@ Edit settingValue(std::string_view file, std::string_view section, std::string_v
     added.append("[").append(section).append("]\r\n").append(keyLine(key, value));
     return replacingLines(file, lines, lines.size(), lines.size(), std::move(added));
   }
-  if (const auto at = findKey(lines, *span, key)) return replacingLines(file, lines, *at, *at + 1, keyLine(key, value));
+  if (const auto at = findKey(lines, *span, key)) {
+    // A value ending in line ends (the notepad's does) leaves empty lines after its key line; the
+    // new value takes their place too, or every write would add as many again.
+    std::string line = keyLine(key, value);
+    const std::size_t left = trailingEmptyLines(line);
+    std::size_t end = *at + 1;
+    while (end < span->bodyEnd && end - (*at + 1) < left && lines[end].kind == LineKind::other) ++end;
+    return replacingLines(file, lines, *at, end, std::move(line));
+  }
   std::size_t after = span->header + 1;
   for (std::size_t i = span->header + 1; i < span->bodyEnd; ++i)
     if (lines[i].kind != LineKind::other) after = i + 1;

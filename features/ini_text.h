@@ -13,6 +13,11 @@ namespace ini {
 // has no '='. Section and key are compared after trimming their blanks.
 std::optional<std::string> findValue(std::string_view file, std::string_view section, std::string_view key);
 
+// The same value exactly as its line holds it: every byte after the '=' up to the line's end, with
+// no blank trimmed and no quote taken off. For text a person typed (the notepad's), whose blanks
+// and quotes at either end are part of it.
+std::optional<std::string> findWholeValue(std::string_view file, std::string_view section, std::string_view key);
+
 // One change to a file: its bytes [begin, end) give way to `text`. Both ends lie at the start of a
 // line or at the end of the file, so a file kept in another encoding can take the same change line
 // for line.

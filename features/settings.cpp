@@ -15,18 +15,29 @@ std::string_view withoutLeadingControls(std::string_view s) {
 
 std::string SettingsFile::path() const { return programDirectory_ + "\\配置.ini"; }
 
-std::string SettingsFile::ReadSetting(std::string_view section, std::string_view key) const {
+std::optional<std::string> SettingsFile::loadedText(std::string_view& section, std::string_view& key) const {
   const std::string fullPath = path();
   const std::string_view file = withoutLeadingControls(fullPath);
   section = withoutLeadingControls(section);
   key = withoutLeadingControls(key);
-  if (file.empty() || section.empty() || key.empty()) return {};
+  if (file.empty() || section.empty() || key.empty()) return std::nullopt;
   StoredFile stored = storage_.load(std::string(file));
-  if (stored.state != StoredFile::State::read) return {};
-  const SettingsText text(std::move(stored.bytes));
-  std::string value = ini::findValue(text.gbk(), section, key).value_or(std::string());
+  if (stored.state != StoredFile::State::read) return std::nullopt;
+  return SettingsText(std::move(stored.bytes)).gbk();
+}
+
+std::string SettingsFile::ReadSetting(std::string_view section, std::string_view key) const {
+  const std::optional<std::string> text = loadedText(section, key);
+  if (!text) return {};
+  std::string value = ini::findValue(*text, section, key).value_or(std::string());
   if (value.size() > kLongestSettingValue) value.resize(kLongestSettingValue);
   return value;
+}
+
+std::string SettingsFile::ReadSettingWhole(std::string_view section, std::string_view key) const {
+  const std::optional<std::string> text = loadedText(section, key);
+  if (!text) return {};
+  return ini::findWholeValue(*text, section, key).value_or(std::string());
 }
 
 bool SettingsFile::WriteSetting(std::string_view section, std::optional<std::string_view> key,

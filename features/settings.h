@@ -29,6 +29,10 @@ class SettingsFile {
   // Empty text for a missing file, section or key, and for an empty path, section or key.
   std::string ReadSetting(std::string_view section, std::string_view key) const;
 
+  // The value however long, exactly as its line holds it (ini::findWholeValue): for the notepad,
+  // whose notes are cut by nobody.
+  std::string ReadSettingWhole(std::string_view section, std::string_view key) const;
+
   // Sets a value; no key deletes the section, no value deletes the key. False when the file could
   // not be read or written; the file is then as it was.
   bool WriteSetting(std::string_view section, std::optional<std::string_view> key,
@@ -37,6 +41,9 @@ class SettingsFile {
   std::string path() const;
 
  private:
+  // The file's text as GBK, when path, section and key are all there and the file could be read.
+  std::optional<std::string> loadedText(std::string_view& section, std::string_view& key) const;
+
   SettingsStorage& storage_;
   std::string programDirectory_;
 };

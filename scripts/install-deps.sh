@@ -7,7 +7,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   wine wine32:i386 fonts-wine libasound2:i386 libmpg123-0:i386
   xvfb xdotool imagemagick fonts-wqy-microhei fonts-arphic-uming locales
-  lame mpg123 libmpg123-dev espeak-ng sox fluidsynth python3
+  lame mpg123 libmpg123-dev espeak-ng sox fluidsynth python3 e2fsprogs
 )
 
 missing=()

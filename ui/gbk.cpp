@@ -6,6 +6,19 @@ namespace {
 unsigned char foldAscii(unsigned char c) { return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 32) : c; }
 }  // namespace
 
+std::size_t lastCharacter(std::string_view text, char c) {
+  std::size_t found = std::string_view::npos;
+  for (std::size_t at = 0; at < text.size(); at += charLength(text, at))
+    if (text[at] == c) found = at;
+  return found;
+}
+
+SplitAtBackslash splitAtLastBackslash(std::string_view text) {
+  const std::size_t at = lastCharacter(text, '\\');
+  if (at == std::string_view::npos) return {{}, text};
+  return {text.substr(0, at), text.substr(at + 1)};
+}
+
 bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   std::size_t i = 0;

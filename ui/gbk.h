@@ -18,6 +18,17 @@ inline std::size_t charLength(std::string_view text, std::size_t at) {
   return 1;
 }
 
+// Position of the last `c` that is a character of its own (a trail byte may equal an ASCII byte),
+// or npos when there is none. `c` is below 0x80.
+std::size_t lastCharacter(std::string_view text, char c);
+
+// A path or key text cut at its last backslash, the backslash itself in neither half. Without one,
+// `before` is empty and `after` is the whole text.
+struct SplitAtBackslash {
+  std::string_view before, after;
+};
+SplitAtBackslash splitAtLastBackslash(std::string_view text);
+
 // Compares two names the way the system compares INI names: ASCII letters without regard to case,
 // double-byte characters exactly (their trail bytes may look like ASCII letters but are not).
 bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);

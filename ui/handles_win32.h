@@ -46,6 +46,11 @@ struct WindowDeleter {
 };
 using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
 
+struct RegistryKeyDeleter {
+  void operator()(HKEY h) const { RegCloseKey(h); }
+};
+using OwnedRegistryKey = std::unique_ptr<std::remove_pointer_t<HKEY>, RegistryKeyDeleter>;
+
 // A kernel handle (file, snapshot, event, thread). Functions that fail with INVALID_HANDLE_VALUE
 // go through ownedHandle(), which keeps that value out.
 struct KernelHandleDeleter {

@@ -14,6 +14,15 @@ std::optional<std::uint32_t> WindowMenus::itemOfCommand(UINT command) const {
   return std::nullopt;
 }
 
+std::optional<std::pair<HMENU, UINT>> WindowMenus::entryOf(std::uint32_t itemId) const {
+  for (const auto& [command, id] : commands) {
+    if (id != itemId) continue;
+    for (const auto& [top, popup] : popups)
+      if (GetMenuState(popup, command, MF_BYCOMMAND) != static_cast<UINT>(-1)) return std::pair{popup, command};
+  }
+  return std::nullopt;
+}
+
 WindowMenus buildMenus(const WindowTemplate& window) {
   WindowMenus menus;
   HMENU current = nullptr;

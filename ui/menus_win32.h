@@ -20,6 +20,8 @@ struct WindowMenus {
 
   HMENU popupOf(std::uint32_t itemId) const;
   std::optional<std::uint32_t> itemOfCommand(UINT command) const;
+  // The pop-up holding an entry and the entry's command id, or none for a top-level item.
+  std::optional<std::pair<HMENU, UINT>> entryOf(std::uint32_t itemId) const;
 };
 
 WindowMenus buildMenus(const WindowTemplate& window);

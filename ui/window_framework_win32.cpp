@@ -83,6 +83,18 @@ void WindowFramework::SetProperty(std::uint32_t windowId, std::uint32_t unitId, 
   unit->setProperty(index, value);
 }
 
+bool WindowFramework::MenuItemChecked(std::uint32_t windowId, std::uint32_t menuItemId) const {
+  const LoadedWindow* w = findLoaded(windowId);
+  const auto entry = w ? w->menus.entryOf(menuItemId) : std::nullopt;
+  return entry && (GetMenuState(entry->first, entry->second, MF_BYCOMMAND) & MF_CHECKED);
+}
+
+void WindowFramework::SetMenuItemChecked(std::uint32_t windowId, std::uint32_t menuItemId, bool checked) {
+  const LoadedWindow* w = findLoaded(windowId);
+  const auto entry = w ? w->menus.entryOf(menuItemId) : std::nullopt;
+  if (entry) CheckMenuItem(entry->first, entry->second, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
 void WindowFramework::PopupMenu(std::uint32_t windowId, std::uint32_t menuItemId) {
   LoadedWindow* w = findLoaded(windowId);
   HMENU popup = w ? w->menus.popupOf(menuItemId) : nullptr;

@@ -67,6 +67,11 @@ class WindowFramework final : public UnitHost {
   // Shows a top-level menu item's entries as a pop-up menu at the mouse position.
   void PopupMenu(std::uint32_t windowId, std::uint32_t menuItemId);
 
+  // A menu entry's check mark; every entry starts without one when its window is created. An entry
+  // of a window that is not loaded reads as unchecked and ignores a change.
+  bool MenuItemChecked(std::uint32_t windowId, std::uint32_t menuItemId) const;
+  void SetMenuItemChecked(std::uint32_t windowId, std::uint32_t menuItemId, bool checked);
+
   // Number of loaded windows; the message loop ends when it comes back to zero.
   int LoadedWindowCount() const { return static_cast<int>(loaded_.size()); }
 

@@ -10,6 +10,8 @@ void toggleAlwaysOnTop(WindowFramework& windows, std::uint32_t windowId, std::ui
   windows.SetProperty(windowId, checkBox, check_box_property::checked, std::int32_t{!onTop});
 }
 
-void showMessage(std::string_view text, std::string_view title) {
-  MessageBoxW(nullptr, wideFromGbk(text).c_str(), wideFromGbk(title).c_str(), MB_OK | MB_TASKMODAL);
+void toggleAlwaysOnTopByMenuItem(WindowFramework& windows, std::uint32_t windowId, std::uint32_t menuItem) {
+  const bool onTop = !windows.MenuItemChecked(windowId, menuItem);
+  windows.SetMenuItemChecked(windowId, menuItem, onTop);
+  windows.SetProperty(windowId, 0, window_property::alwaysOnTop, std::int32_t{onTop});
 }

@@ -8,5 +8,5 @@
 // Flips the window's always-on-top and shows the new state in its check box `checkBox`.
 void toggleAlwaysOnTop(WindowFramework& windows, std::uint32_t windowId, std::uint32_t checkBox);
 
-// The program's message box: one OK button, no owner, task-modal.
-void showMessage(std::string_view text, std::string_view title);
+// The same from a menu entry: its check mark flips and the window's always-on-top follows the mark.
+void toggleAlwaysOnTopByMenuItem(WindowFramework& windows, std::uint32_t windowId, std::uint32_t menuItem);

@@ -15,11 +15,8 @@ Root rootForCode(int code) {
 }
 
 KeyAndValueName splitKeyText(std::string_view keyText) {
-  std::size_t lastBackslash = std::string_view::npos;
-  for (std::size_t at = 0; at < keyText.size(); at += gbk::charLength(keyText, at))
-    if (keyText[at] == '\\') lastBackslash = at;
-  if (lastBackslash == std::string_view::npos) return {{}, std::string(keyText)};
-  return {std::string(keyText.substr(0, lastBackslash)), std::string(keyText.substr(lastBackslash + 1))};
+  const gbk::SplitAtBackslash split = gbk::splitAtLastBackslash(keyText);
+  return {std::string(split.before), std::string(split.after)};
 }
 
 StoredValue storedValue(const Value& value) {

@@ -11,6 +11,7 @@
 #include "features/lock/settings_password_store.h"
 #include "ui/skin/control_skin_win32.h"
 #include "ui/types/unit_types_win32.h"
+#include "ui/message_box_win32.h"
 #include "ui/window_helpers_win32.h"
 
 namespace {
@@ -58,7 +59,7 @@ class LockWindowHandlers {
     using Action = lock::Step::Action;
     switch (step.action) {
       case Action::showMessage:
-        showMessage(step.text, lock::kMessageTitle);
+        showMessageBox(step.text, lock::kMessageTitle);
         break;
       case Action::becomeLocked:
         becomeLockScreen();

@@ -5,7 +5,7 @@
 #include "sound/audiofile/play_audio_file.h"
 #include "sound/player/effect_player_win32.h"
 #include "soundboard/hotkeys/global_hotkeys_win32.h"
-#include "ui/gbk_text_win32.h"
+#include "ui/message_box_win32.h"
 
 namespace {
 std::array<int, 4> hotkeyIdentifiers{};  // F1..F4, kept for the whole run
@@ -19,7 +19,7 @@ void registerCustomEffectHotkeys(HWND window, HWND receiver) {
 
 void playCustomEffect(const std::string& path, const std::string& hintText, const char* hintTitle) {
   if (path.empty()) {
-    MessageBoxW(nullptr, wideFromGbk(hintText).c_str(), wideFromGbk(hintTitle).c_str(), MB_OK | MB_TASKMODAL);
+    showMessageBox(hintText, hintTitle);
     return;
   }
   TheEffectPlayer().Stop();

@@ -65,6 +65,10 @@ class Window:
                          "rect": tuple(int(v) for v in rect.split(",")), "text": text[0] if text else ""})
         return rows
 
+    def text(self, control_id):
+        """A control's whole text, line breaks and all."""
+        return inspect("text", self.title, control_id)[:-1]
+
     def exstyle(self):
         return int(inspect("exstyle", self.title).strip(), 16)
 
@@ -128,9 +132,11 @@ def registry_value(key, name):
     if code != 0:
         return None
     for line in text.splitlines():
-        parts = line.split(None, 2)
-        if len(parts) == 3 and parts[0] == name:
-            return parts[2]
+        # "    NAME    TYPE    DATA": the name may hold spaces itself ("Start Page").
+        row = line.strip()
+        if row.startswith(name) and row[len(name):len(name) + 1].isspace():
+            kind_and_data = row[len(name):].split(None, 1)
+            return kind_and_data[1] if len(kind_and_data) == 2 else ""
     return None
 
 
@@ -184,6 +190,7 @@ class Program:
         if not self.exe.exists():
             shutil.copy2(EXE, self.exe)
         self.wavout = self.folder / "played.raw"
+        self.browser_log = self.folder / "browser.log"
         self.process = None
 
     @property
@@ -191,7 +198,7 @@ class Program:
         return self.folder / "配置.ini"
 
     def start(self):
-        env = {**os.environ, "WINE_TEST_WAVOUT": str(self.wavout)}
+        env = {**os.environ, "WINE_TEST_WAVOUT": str(self.wavout), "WINE_TEST_BROWSER_LOG": str(self.browser_log)}
         if self.wavin:
             env["WINE_TEST_WAVIN"] = str(self.wavin)
         if self.locale:
@@ -209,6 +216,10 @@ class Program:
         """The bytes of every output stream the program opened, in the order it opened them."""
         files = sorted(self.folder.glob("played.raw*"))
         return [f.read_bytes() for f in files]
+
+    def pages_opened(self):
+        """The addresses the program had the browser open, in order."""
+        return self.browser_log.read_text().splitlines() if self.browser_log.exists() else []
 
     def stop(self):
         if self.process and self.process.poll() is None:

@@ -2,7 +2,7 @@
 //   wait TITLE MS           the window's handle once it exists and is visible
 //   gone TITLE MS           succeeds once no visible window has that title
 //   list                    top-level windows: handle class visible rect text
-//   children TITLE          child windows: id class visible screen-rect text
+//   children TITLE          child windows: id class visible screen-rect text (line breaks as spaces)
 //   descendants TITLE       the same for children's children too
 //   rect TITLE              window rectangle; client origin on screen and client size
 //   exstyle TITLE           extended style in hex
@@ -63,7 +63,11 @@ std::wstring describe(HWND w, bool child) {
   else
     swprintf(head, 160, L"#%lx %ls %d %ld,%ld,%ld,%ld ", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(w)),
              classOf(w).c_str(), IsWindowVisible(w) ? 1 : 0, r.left, r.top, r.right, r.bottom);
-  return head + textOf(w);
+  // One line per window: a text's own line breaks show as spaces (`text` gives them as they are).
+  std::wstring text = textOf(w);
+  for (wchar_t& c : text)
+    if (c == L'\r' || c == L'\n') c = L' ';
+  return head + text;
 }
 
 BOOL CALLBACK collect(HWND w, LPARAM list) {

@@ -16,3 +16,28 @@ TEST(Gbk, FoldsOnlySingleByteLetters) {
   EXPECT_FALSE(gbk::equalIgnoringAsciiCase("ab", "abc"));
   EXPECT_FALSE(gbk::equalIgnoringAsciiCase("a\x81\x41", "a\x81\x42"));
 }
+
+TEST(Gbk, SplitsAtTheLastBackslashThatIsACharacter) {
+  struct Case {
+    std::string_view text, before, after;
+  };
+  // 乗 is 81 5C and 琝 AC 5C: their trail byte is no backslash.
+  const Case cases[] = {
+      {"C:\\工具\\a.exe", "C:\\工具", "a.exe"},
+      {"no separator", "", "no separator"},
+      {"", "", ""},
+      {"dir\\", "dir", ""},
+      {"\\top", "", "top"},
+      {"C:\\\x81\x5C.exe", "C:", "\x81\x5C.exe"},
+      {"\x81\x5C\xAC\x5C", "", "\x81\x5C\xAC\x5C"},
+      {"a\\\x81\x5C\\b", "a\\\x81\x5C", "b"},
+      {"a\\\x81", "a", "\x81"},  // a lead byte at the end stands alone
+  };
+  for (const Case& c : cases) {
+    const gbk::SplitAtBackslash split = gbk::splitAtLastBackslash(c.text);
+    EXPECT_EQ(split.before, c.before) << c.text;
+    EXPECT_EQ(split.after, c.after) << c.text;
+  }
+  EXPECT_EQ(gbk::lastCharacter("[\x81\x5D]", ']'), 3u) << "0x5D as a trail byte is no bracket";
+  EXPECT_EQ(gbk::lastCharacter("[\x81\x5D", ']'), std::string_view::npos);
+}

@@ -82,8 +82,19 @@ TEST(IniWrite, NotepadValueEndingInCrLfLeavesAnEmptyLineAndReadsBack) {
   const std::string file = ini::withValue("", "记事本", "内容", "第一行（#换行符）第二行\r\n");
   EXPECT_EQ(file, "[记事本]\r\n内容=第一行（#换行符）第二行\r\n\r\n");
   EXPECT_EQ(ini::findValue(file, "记事本", "内容"), "第一行（#换行符）第二行");
-  const std::string again = ini::withValue(file, "记事本", "内容", "新\r\n");
-  EXPECT_EQ(again, "[记事本]\r\n内容=新\r\n\r\n\r\n") << "the old empty line stays, as it would with the system";
+}
+
+TEST(IniWrite, AValueEndingInLineEndsTakesThePlaceOfTheEmptyLinesItLeftBefore) {
+  const EditCase cases[] = {
+      {"its own empty line", "[记事本]\r\n内容=旧\r\n\r\n[b]\r\n", "[记事本]\r\n内容=新\r\n\r\n[b]\r\n"},
+      {"at the end of the file", "[记事本]\r\n内容=旧\r\n\r\n", "[记事本]\r\n内容=新\r\n\r\n"},
+      {"a second empty line is someone else's", "[记事本]\r\n内容=旧\r\n\r\n\r\n", "[记事本]\r\n内容=新\r\n\r\n\r\n"},
+      {"none to take", "[记事本]\r\n内容=旧\r\nk=1\r\n", "[记事本]\r\n内容=新\r\n\r\nk=1\r\n"},
+      {"never past its section", "[记事本]\r\n内容=旧\r\n[b]\r\n\r\n", "[记事本]\r\n内容=新\r\n\r\n[b]\r\n\r\n"},
+  };
+  for (const EditCase& c : cases) EXPECT_EQ(ini::withValue(c.before, "记事本", "内容", "新\r\n"), c.after) << c.what;
+  EXPECT_EQ(ini::withValue("[s]\r\nk=old\r\n\r\n", "s", "k", "v"), "[s]\r\nk=v\r\n\r\n")
+      << "a value without line ends leaves the empty line alone";
 }
 
 TEST(IniWrite, DeletesKeysAndSections) {
