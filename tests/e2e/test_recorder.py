@@ -31,6 +31,15 @@ def constant_signal(folder, seconds=120):
     return path
 
 
+def written_whole(path):
+    """Whether the file holds its header and all the data the header announces (a save in progress
+    has written only part of it)."""
+    if not path.exists() or path.stat().st_size < 44:
+        return False
+    data = path.read_bytes()
+    return len(data) == 44 + struct.unpack_from("<I", data, 40)[0]
+
+
 def wav_of(path):
     """(channels, rate, bits, data) of a saved file, checking the 44-byte header's layout."""
     data = path.read_bytes()
@@ -146,7 +155,7 @@ class RecorderWindow(ProgramTest):
 
             recorder.save_as(self.saves / "晚会录音")  # no extension typed
             saved = self.saves / "晚会录音.wav"
-            poll(lambda: saved.exists() and saved.stat().st_size > 44, what="the saved file")
+            poll(lambda: written_whole(saved) and saved.stat().st_size > 44, what="the saved file")
             channels, rate, bits, data = wav_of(saved)
             self.assertEqual((channels, rate, bits), (2, 44100, 16))
             self.assertEqual(len(data) % 4, 0, "whole frames")
@@ -172,7 +181,7 @@ class RecorderWindow(ProgramTest):
             wait_gone(MESSAGE_TITLE)
             self.assertFalse((locked / "节目.wav").exists())
             recorder.save_as(self.saves / "节目.wav")
-            poll(lambda: (self.saves / "节目.wav").exists(), what="the second save")
+            poll(lambda: written_whole(self.saves / "节目.wav"), what="the second save")
             channels, rate, bits, data = wav_of(self.saves / "节目.wav")
             self.assertEqual((channels, rate, bits), (1, 8000, 16), "the default format")
             self.assertGreater(len(data), 0)
@@ -195,7 +204,7 @@ class RecorderWindow(ProgramTest):
             inspect("settext", SAVE_TITLE, FILE_NAME_BOX, wine_path(self.saves / "关窗前.wav"))
             inspect("press", SAVE_TITLE, OK_BUTTON)
             poll(lambda: recorder.caption() is None, what="the window closed after the save")
-            poll(lambda: (self.saves / "关窗前.wav").exists(), what="the save before closing")
+            poll(lambda: written_whole(self.saves / "关窗前.wav"), what="the save before closing")
             self.assertEqual(wav_of(self.saves / "关窗前.wav")[:3], (1, 8000, 16))
 
             recorder = Recorder()

@@ -1,7 +1,5 @@
 #include "ui/skin/skinned_control_win32.h"
 
-#include "ui/skin/control_skin_win32.h"
-
 namespace {
 
 using skin::Message;
@@ -39,7 +37,7 @@ int checkStateOf(HWND control, skin::Kind kind) {
 
 }  // namespace
 
-SkinnedControl::SkinnedControl(ControlSkin& owner, HWND control, skin::Kind kind)
+SkinnedControl::SkinnedControl(SkinOwner& owner, HWND control, skin::Kind kind)
     : owner_(owner),
       control_(control),
       kind_(kind),

@@ -6,12 +6,23 @@
 
 #include "ui/skin/skin_paint_win32.h"
 
-class ControlSkin;
+class SkinnedControl;
+
+// What a skinned control asks of the skin that owns it.
+class SkinOwner {
+ public:
+  virtual int scheme() const = 0;
+  // The control is destroyed: its record is freed.
+  virtual void forget(const SkinnedControl* control) = 0;
+
+ protected:
+  ~SkinOwner() = default;
+};
 
 class SkinnedControl {
  public:
   // Reads the control's initial state; attaching is the owner's job.
-  SkinnedControl(ControlSkin& owner, HWND control, skin::Kind kind);
+  SkinnedControl(SkinOwner& owner, HWND control, skin::Kind kind);
   SkinnedControl(const SkinnedControl&) = delete;
   SkinnedControl& operator=(const SkinnedControl&) = delete;
 
@@ -24,7 +35,7 @@ class SkinnedControl {
  private:
   void askParentColours(HDC dc);
 
-  ControlSkin& owner_;
+  SkinOwner& owner_;
   const HWND control_;
   const skin::Kind kind_;
   skin::Flags flags_;

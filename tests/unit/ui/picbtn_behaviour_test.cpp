@@ -11,18 +11,26 @@ TEST(PicBtnPush, EveryRowOfTheTransitionTable) {
   for (const Transition& t : kPushTable) EXPECT_EQ(push(t.from, t.input, t.situation), t.expected) << t.name;
 }
 
-// A whole gesture: enter, press, leave holding, come back, release inside.
-TEST(PicBtnPush, PressLeaveReturnAndReleaseClicksOnce) {
+// A button driven one input at a time, keeping its state, whether it holds the capture and its clicks.
+struct Gesture {
   State s = normal;
   bool captured = false;
   int clicks = 0;
-  const auto feed = [&](Input in, bool over, bool held) {
+  void operator()(Input in, bool over, bool held) {
     const Step step = push(s, in, {true, over, held, captured});
     s = step.state;
     if (step.capture == Capture::take) captured = true;
     if (step.capture == Capture::release) captured = false;
     clicks += step.click;
-  };
+  }
+};
+
+// A whole gesture: enter, press, leave holding, come back, release inside.
+TEST(PicBtnPush, PressLeaveReturnAndReleaseClicksOnce) {
+  Gesture feed;
+  State& s = feed.s;
+  bool& captured = feed.captured;
+  const int& clicks = feed.clicks;
   feed(Input::move, true, false);
   EXPECT_EQ(s, hover);
   feed(Input::leftDown, true, true);
@@ -41,16 +49,10 @@ TEST(PicBtnPush, PressLeaveReturnAndReleaseClicksOnce) {
 // Another window takes the capture while the button is held down (a message box, a menu): the
 // button lets go of its pressed picture, and releasing over it afterwards is no click.
 TEST(PicBtnPush, CaptureTakenAwayMidPressEndsThePressWithoutAClick) {
-  State s = normal;
-  bool captured = false;
-  int clicks = 0;
-  const auto feed = [&](Input in, bool over, bool held) {
-    const Step step = push(s, in, {true, over, held, captured});
-    s = step.state;
-    if (step.capture == Capture::take) captured = true;
-    if (step.capture == Capture::release) captured = false;
-    clicks += step.click;
-  };
+  Gesture feed;
+  State& s = feed.s;
+  bool& captured = feed.captured;
+  const int& clicks = feed.clicks;
   feed(Input::move, true, false);
   feed(Input::leftDown, true, true);
   ASSERT_EQ(s, pressed);
