@@ -49,9 +49,12 @@ bool CaptureSession::stop() {
   return reset;
 }
 
+// A buffer the device handed back stays in flight until the worker has appended and re-queued it,
+// so between two buffers the capture still counts as running; only a stop or a device that refuses
+// the buffers empties the list.
 bool CaptureSession::capturing() const {
   std::lock_guard lock(notices_);
-  return std::find(inFlight_.begin(), inFlight_.end(), current_) != inFlight_.end() && !returned_[current_];
+  return !inFlight_.empty();
 }
 
 void CaptureSession::bufferDone(std::size_t slot, std::size_t bytes) {
@@ -70,7 +73,6 @@ bool CaptureSession::queue(std::size_t slot) {
     std::lock_guard lock(notices_);
     inFlight_.push_back(slot);
     returned_[slot].reset();
-    current_ = slot;
   }
   if (stream_->add(slot, buffers_[slot])) return true;
   {

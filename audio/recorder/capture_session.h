@@ -40,7 +40,8 @@ class CaptureSession final : public WaveDone {
   // a second has passed, for a device that keeps one).
   [[nodiscard]] bool stop();
   [[nodiscard]] std::optional<std::uint32_t> position() { return stream_->position(); }
-  // Whether the buffer queued last is still with the device.
+  // Whether a buffer is queued with the device or waiting to be queued again: true while capturing
+  // or paused, false once stopped.
   [[nodiscard]] bool capturing() const;
 
   void bufferDone(std::size_t slot, std::size_t bytes) override;
@@ -65,7 +66,6 @@ class CaptureSession final : public WaveDone {
   std::condition_variable changed_;
   std::deque<std::size_t> inFlight_;           // queued slots, oldest first
   std::array<std::optional<std::size_t>, 2> returned_;  // bytes of a slot back from the device
-  std::size_t current_ = 1;                    // the slot queued last
   bool quitting_ = false;
   std::thread worker_;
 };
