@@ -74,6 +74,10 @@ void ControlSkin::skin(HWND window) {
   repaintCompletely(window);
 }
 
+int schemeOf(const ControlSkin& skin) { return skin.scheme(); }
+
+void forgetSkinned(ControlSkin& skin, const SkinnedControl* control) { skin.forget(control); }
+
 void ControlSkin::forget(const SkinnedControl* control) {
   std::erase_if(controls_, [control](const auto& c) { return c.get() == control; });
 }

@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "ui/handles_win32.h"
-#include "ui/skin/skinned_control_win32.h"
+
+class SkinnedControl;
 
 // 1..3: switch the skin off, then on with that scheme; any other value: switch it off. False when
 // the skin could not follow newly created windows (it stays off then).
 bool SetSkinScheme(int scheme);
 
-class ControlSkin final : public SkinOwner {
+class ControlSkin {
  public:
   ControlSkin();
   ~ControlSkin();
@@ -23,12 +24,12 @@ class ControlSkin final : public SkinOwner {
 
   bool switchOn(int scheme);
   void switchOff();
-  int scheme() const override { return scheme_; }
+  int scheme() const { return scheme_; }
 
   // Skins `window` when it is of a skinned kind and not skinned yet.
   void skin(HWND window);
   // Called by a control's record once the control is destroyed; the record is freed.
-  void forget(const SkinnedControl* control) override;
+  void forget(const SkinnedControl* control);
 
   bool isSkinned(HWND window) const;
   std::size_t skinnedCount() const { return controls_.size(); }

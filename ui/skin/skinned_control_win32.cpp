@@ -37,7 +37,7 @@ int checkStateOf(HWND control, skin::Kind kind) {
 
 }  // namespace
 
-SkinnedControl::SkinnedControl(SkinOwner& owner, HWND control, skin::Kind kind)
+SkinnedControl::SkinnedControl(ControlSkin& owner, HWND control, skin::Kind kind)
     : owner_(owner),
       control_(control),
       kind_(kind),
@@ -60,14 +60,14 @@ LRESULT SkinnedControl::subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM
   if (msg == WM_NCDESTROY) {
     // The control's own destruction first; the record goes after it.
     const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
-    owner_.forget(this);
+    forgetSkinned(owner_, this);
     return result;
   }
   if (msg == WM_PRINTCLIENT) {
     // A window printing this control into its own picture (a transparent label over it) gets the
     // skinned look too, not only the screen.
     const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
-    paintSkinned(hwnd, {kind_, flags_, owner_.scheme(), parent_}, skin::Handling::Repaint::whole,
+    paintSkinned(hwnd, {kind_, flags_, schemeOf(owner_), parent_}, skin::Handling::Repaint::whole,
                  reinterpret_cast<HDC>(wp));
     return result;
   }
@@ -80,6 +80,6 @@ LRESULT SkinnedControl::subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM
   }
   const LRESULT result = handling.procedure == skin::Handling::Procedure::own ? DefSubclassProc(hwnd, msg, wp, lp)
                                                                              : DefWindowProcW(hwnd, msg, wp, lp);
-  paintSkinned(hwnd, {kind_, flags_, owner_.scheme(), parent_}, handling.repaint);
+  paintSkinned(hwnd, {kind_, flags_, schemeOf(owner_), parent_}, handling.repaint);
   return result;
 }

@@ -6,23 +6,18 @@
 
 #include "ui/skin/skin_paint_win32.h"
 
+class ControlSkin;
 class SkinnedControl;
 
-// What a skinned control asks of the skin that owns it.
-class SkinOwner {
- public:
-  virtual int scheme() const = 0;
-  // The control is destroyed: its record is freed.
-  virtual void forget(const SkinnedControl* control) = 0;
-
- protected:
-  ~SkinOwner() = default;
-};
+// What a skinned control asks of the skin that owns it (defined beside the skin).
+int schemeOf(const ControlSkin& skin);
+// The control is destroyed: the skin frees its record.
+void forgetSkinned(ControlSkin& skin, const SkinnedControl* control);
 
 class SkinnedControl {
  public:
   // Reads the control's initial state; attaching is the owner's job.
-  SkinnedControl(SkinOwner& owner, HWND control, skin::Kind kind);
+  SkinnedControl(ControlSkin& owner, HWND control, skin::Kind kind);
   SkinnedControl(const SkinnedControl&) = delete;
   SkinnedControl& operator=(const SkinnedControl&) = delete;
 
@@ -35,7 +30,7 @@ class SkinnedControl {
  private:
   void askParentColours(HDC dc);
 
-  SkinOwner& owner_;
+  ControlSkin& owner_;
   const HWND control_;
   const skin::Kind kind_;
   skin::Flags flags_;
