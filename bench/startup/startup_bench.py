@@ -8,20 +8,13 @@ import os
 import shutil
 import statistics
 import subprocess
+import sys
 import tempfile
 import time
 from pathlib import Path
 
-
-def poll(condition, timeout, what):
-    deadline = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise SystemExit(f"timed out waiting for {what}")
-        time.sleep(0.001)
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tests" / "e2e"))
+from polling import poll  # noqa: E402
 
 
 class Session:
@@ -66,7 +59,7 @@ def time_start(session, watch_exe, exe, title):
     with open(out_path, "w") as out:
         watch = subprocess.Popen([str(session.wine_dir / "wine-run.sh"), str(watch_exe), title, "30000"],
                                  env=session.env, stdout=out, stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
-    poll(lambda: "ready" in out_path.read_text(), 30, "the stopwatch")
+    poll(lambda: "ready" in out_path.read_text(), 30, "the stopwatch", interval=0.001)
     launched = time.clock_gettime(time.CLOCK_MONOTONIC_RAW)
     program = subprocess.Popen(["wine", exe.name], cwd=exe.parent, env=session.env, stdin=subprocess.DEVNULL,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

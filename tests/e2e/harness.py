@@ -5,9 +5,10 @@ import os
 import shutil
 import subprocess
 import tempfile
-import time
 import unittest
 from pathlib import Path
+
+from polling import poll  # noqa: F401 (the tests take it from here)
 
 EXE = Path(os.environ["LANXING_EXE"])
 WINE_DIR = Path(os.environ["LANXING_WINE_DIR"])
@@ -34,18 +35,6 @@ def wine(*args, env=None, timeout=60, check=True):
 
 def inspect(*args, check=True, timeout=60):
     return wine(WINE_DIR / "winprobe.exe", *args, check=check, timeout=timeout)
-
-
-def poll(condition, timeout=10.0, what="condition"):
-    """Returns condition()'s first true value, failing when the deadline passes first."""
-    deadline = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise AssertionError(f"timed out waiting for {what}")
-        time.sleep(0.05)
 
 
 class Window:
