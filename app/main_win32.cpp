@@ -1,5 +1,5 @@
-// Process start: program directory, OLE, the effects kept out of ducking, the window framework with
-// the program's handlers and the window templates, the main window and the message loop that ends
+// Process start: program directory, OLE, the window framework with the program's handlers and the
+// window templates, the main window, the effects kept out of ducking, and the message loop that ends
 // when no window remains.
 #include <windows.h>
 #include <ole2.h>
@@ -16,12 +16,14 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   fixProgramPath();
   OleInitialize(nullptr);
-  (void)optOutOfDucking();  // where the system cannot, the effects are ducked as before
   WindowFramework windows(endProgram);
   const ProgramSettings settings(programPath().directory);
   const HandlerTable handlers = programHandlers(windows, settings.file());
   windows.ReadTemplates(windowBlockResource(), handlers.routines());
   windows.LoadStartWindow(main_window::kWindowId);
+  // After the main window shows (it opens the sound system, which costs start-up time) and before
+  // anything can play; where the system cannot, the effects are ducked as before.
+  (void)optOutOfDucking();
   RunMessageLoop();
   endProgram();
   return 0;

@@ -16,6 +16,7 @@ LABELS = [
     (AUDIO_TITLE, "音量：", 24),
     (AUDIO_TITLE, "声卡输出：", 48),
     (MAIN_TITLE, "┌-(关于软件)--------┐", 126),
+    (MAIN_TITLE, "└-------------------┘", 126),  # over the always-on-top check box and picture
 ]
 
 

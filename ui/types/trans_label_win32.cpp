@@ -12,10 +12,12 @@ namespace {
 void printWithChildren(HWND window, HDC dc, const RECT& origin) {
   RECT theirs;
   GetWindowRect(window, &theirs);
-  POINT old;
-  SetViewportOrgEx(dc, theirs.left - origin.left, theirs.top - origin.top, &old);
+  // A window printing itself may leave its clip region, font or colours in the DC; the label's own
+  // text, drawn last, must not inherit them.
+  const int saved = SaveDC(dc);
+  SetViewportOrgEx(dc, theirs.left - origin.left, theirs.top - origin.top, nullptr);
   SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-  SetViewportOrgEx(dc, old.x, old.y, nullptr);
+  RestoreDC(dc, saved);
   std::vector<HWND> children;
   for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
     if (IsWindowVisible(c)) children.push_back(c);
