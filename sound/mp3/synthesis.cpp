@@ -108,13 +108,17 @@ void synthesize(SynthesisState& state, const float* subbands, Sample* pcm, int s
   for (int i = 0; i < 16; ++i) v[i] = a[i + 16];
   for (int i = 0; i < 32; ++i) v[16 + i] = a[32 - i];
   for (int i = 0; i < 16; ++i) v[48 + i] = a[i];
+  std::copy(v, v + 64, v + 1024);
 
-  float sum[32] = {};
-  for (int i = 0; i < 8; ++i) {
-    const float* u0 = state.v + ((state.offset + 128 * i) & 1023);
-    const float* u1 = state.v + ((state.offset + 128 * i + 96) & 1023);
-    const float* d = t.window.data() + 64 * i;
-    for (int j = 0; j < 32; ++j) sum[j] += u0[j] * d[j] + u1[j] * d[32 + j];
+  // Output j takes V[128i + j] and V[128i + 96 + j] from the 1024 samples starting at the newest,
+  // which the second copy keeps contiguous. Each output's 16 products sum in a register.
+  const float* d = t.window.data();
+  float sum[32];
+  for (int j = 0; j < 32; ++j) {
+    float s = 0.0f;
+#pragma GCC unroll 8
+    for (int i = 0; i < 8; ++i) s += v[128 * i + j] * d[64 * i + j] + v[128 * i + 96 + j] * d[64 * i + 32 + j];
+    sum[j] = s;
   }
   for (int j = 0; j < 32; ++j) store(sum[j], pcm + j * stride);
 }
