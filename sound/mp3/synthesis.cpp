@@ -120,6 +120,7 @@ void synthesize(SynthesisState& state, const float* subbands, Sample* pcm, int s
     for (int i = 0; i < 8; ++i) s += v[128 * i + j] * d[64 * i + j] + v[128 * i + 96 + j] * d[64 * i + 32 + j];
     sum[j] = s;
   }
+#pragma GCC unroll 32
   for (int j = 0; j < 32; ++j) store(sum[j], pcm + j * stride);
 }
 
