@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <type_traits>
 
 namespace mp3 {
 
@@ -16,6 +17,8 @@ constexpr int kWindowHalf[257] = {
 
 struct Tables {
   std::array<float, 512> window{};
+  // The window times 2^15 (exact) for 16-bit output, which then needs no scaling of its own.
+  std::array<float, 512> window16{};
   // 1 / (2 cos(π (2k+1) / 2N)) for the DCT stages of size N = 32, 16, 8, 4, 2.
   std::array<float, 16> dct32{};
   std::array<float, 8> dct16{};
@@ -41,6 +44,7 @@ const Tables& tables() {
       // V's entries 16-63 of each 64 are stored without their minus sign (see synthesize).
       const bool negatedV = i % 64 >= 16;
       r.window[static_cast<size_t>(i)] = static_cast<float>(flip != negatedV ? -d : d);
+      r.window16[static_cast<size_t>(i)] = r.window[static_cast<size_t>(i)] * 32768.0f;
     }
     fillDctFactors(r.dct32);
     fillDctFactors(r.dct16);
@@ -88,9 +92,10 @@ template <int N>
 
 inline void store(float value, float* out) { *out = value; }
 
-// Rounds to nearest (halves to even) after clipping; one instruction where math errno is off.
+// The value already in 16-bit steps. Rounds to nearest (halves to even) after clipping; one
+// instruction where math errno is off.
 inline void store(float value, int16_t* out) {
-  *out = static_cast<int16_t>(std::lrint(std::min(std::max(value * 32768.0f, -32768.0f), 32767.0f)));
+  *out = static_cast<int16_t>(std::lrint(std::min(std::max(value, -32768.0f), 32767.0f)));
 }
 
 }  // namespace
@@ -108,14 +113,19 @@ void synthesize(SynthesisState& state, const float* subbands, Sample* pcm, int s
   for (int i = 0; i < 16; ++i) v[i] = a[i + 16];
   for (int i = 0; i < 32; ++i) v[16 + i] = a[32 - i];
   for (int i = 0; i < 16; ++i) v[48 + i] = a[i];
+  std::copy(v, v + 64, v + 1024);
 
-  float sum[32] = {};
-  for (int i = 0; i < 8; ++i) {
-    const float* u0 = state.v + ((state.offset + 128 * i) & 1023);
-    const float* u1 = state.v + ((state.offset + 128 * i + 96) & 1023);
-    const float* d = t.window.data() + 64 * i;
-    for (int j = 0; j < 32; ++j) sum[j] += u0[j] * d[j] + u1[j] * d[32 + j];
+  // Output j takes V[128i + j] and V[128i + 96 + j] from the 1024 samples starting at the newest,
+  // which the second copy keeps contiguous. Each output's 16 products sum in a register.
+  const float* d = std::is_same_v<Sample, int16_t> ? t.window16.data() : t.window.data();
+  float sum[32];
+  for (int j = 0; j < 32; ++j) {
+    float s = 0.0f;
+#pragma GCC unroll 8
+    for (int i = 0; i < 8; ++i) s += v[128 * i + j] * d[64 * i + j] + v[128 * i + 96 + j] * d[64 * i + 32 + j];
+    sum[j] = s;
   }
+#pragma GCC unroll 32
   for (int j = 0; j < 32; ++j) store(sum[j], pcm + j * stride);
 }
 

@@ -4,10 +4,10 @@
 
 namespace mp3 {
 
-// The polyphase synthesis filterbank of one channel: its 1024-sample V vector and where the
-// newest 64 samples start.
+// The polyphase synthesis filterbank of one channel: its 1024-sample V vector, held twice over so
+// the window reads it without wrapping, and where the newest 64 samples start (0..1023).
 struct SynthesisState {
-  float v[1024];
+  float v[2048];
   int offset;
 };
 
