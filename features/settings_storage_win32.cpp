@@ -37,7 +37,8 @@ bool SettingsStorageWin32::replace(const std::string& path, std::string_view byt
   const std::wstring target = wideFromGbk(path);
   const std::wstring temporary = target + L".tmp";
   {
-    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(
+        CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return false;
     if (!writeAll(file.h, bytes) || !FlushFileBuffers(file.h)) {
       CloseHandle(file.h);

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ libgtest-dev googletest clang libclang-rt-14-dev
+  cmake ninja-build g++ libgtest-dev googletest clang clang-format libclang-rt-14-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   wine wine32:i386 fonts-wine libasound2:i386 libmpg123-0:i386
   xvfb xdotool imagemagick fonts-wqy-microhei fonts-arphic-uming locales

@@ -2,13 +2,21 @@
 
 bool typeRaisesEvents(std::uint32_t typeWord) {
   switch (typeWord) {
-    case type_word::window: case type_word::menu: case type_word::EditBox: case type_word::PicBox:
-    case type_word::ShapeBox: case type_word::Label: case type_word::Button: case type_word::CheckBox:
-    case type_word::ComboBox: case type_word::Tab: case type_word::Timer: case type_word::PicBtn:
-    case type_word::TransLabel: case type_word::LineChart:
-      return true;
-    default:
-      return false;
+    case type_word::window:
+    case type_word::menu:
+    case type_word::EditBox:
+    case type_word::PicBox:
+    case type_word::ShapeBox:
+    case type_word::Label:
+    case type_word::Button:
+    case type_word::CheckBox:
+    case type_word::ComboBox:
+    case type_word::Tab:
+    case type_word::Timer:
+    case type_word::PicBtn:
+    case type_word::TransLabel:
+    case type_word::LineChart: return true;
+    default: return false;
   }
 }
 

@@ -101,12 +101,16 @@ bool WindowFramework::LoadWindow(std::uint32_t windowId, HWND owner, bool modal)
   const WindowTemplate* t = table_.find(windowId);
   if (!t) return false;
   if (LoadedWindow* open = findLoaded(windowId); open && IsWindow(open->hwnd())) {
-    if (IsIconic(open->hwnd())) ShowWindow(open->hwnd(), SW_RESTORE);
-    else SetActiveWindow(open->hwnd());
+    if (IsIconic(open->hwnd()))
+      ShowWindow(open->hwnd(), SW_RESTORE);
+    else
+      SetActiveWindow(open->hwnd());
     return true;
   }
-  if (modal) owner = nullptr;
-  else if (owner && !IsWindow(owner)) return false;
+  if (modal)
+    owner = nullptr;
+  else if (owner && !IsWindow(owner))
+    return false;
 
   SuspendEvents();
   loaded_.push_back(std::make_unique<LoadedWindow>(*this, *t));
@@ -115,7 +119,8 @@ bool WindowFramework::LoadWindow(std::uint32_t windowId, HWND owner, bool modal)
   std::vector<bool> visibleMarks(t->units.size());
   if (!createUnits(w, owner, modal, visibleMarks)) {
     HWND hwnd = w.hwnd();
-    if (hwnd && loadedWindowOf(hwnd)) ::DestroyWindow(hwnd);  // its window procedure forgets it
+    if (hwnd && loadedWindowOf(hwnd))
+      ::DestroyWindow(hwnd);  // its window procedure forgets it
     else {
       if (hwnd) ::DestroyWindow(hwnd);
       forget(&w);

@@ -13,10 +13,10 @@
 inline constexpr UINT kFirstMenuCommand = 20000;
 
 struct WindowMenus {
-  OwnedMenu bar;                          // none when no top-level item is shown in a menu bar
-  std::vector<OwnedMenu> detached;        // pop-ups that exist only to be popped up by code
-  std::vector<std::pair<std::uint32_t, HMENU>> popups;    // top-level item id -> its pop-up
-  std::vector<std::pair<UINT, std::uint32_t>> commands;   // command id -> menu item id
+  OwnedMenu bar;                                         // none when no top-level item is shown in a menu bar
+  std::vector<OwnedMenu> detached;                       // pop-ups that exist only to be popped up by code
+  std::vector<std::pair<std::uint32_t, HMENU>> popups;   // top-level item id -> its pop-up
+  std::vector<std::pair<UINT, std::uint32_t>> commands;  // command id -> menu item id
 
   HMENU popupOf(std::uint32_t itemId) const;
   std::optional<std::uint32_t> itemOfCommand(UINT command) const;

@@ -18,7 +18,8 @@ bool windowKeys(const MSG& msg, LoadedWindow& w) {
   const WindowProperties& p = w.window().properties();
   const LRESULT wants = SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
   if (wants & DLGC_WANTALLKEYS) return false;
-  const bool nextFocus = (msg.wParam == VK_TAB && !(wants & DLGC_WANTTAB)) || (msg.wParam == VK_RETURN && p.enterMovesFocus);
+  const bool nextFocus =
+      (msg.wParam == VK_TAB && !(wants & DLGC_WANTTAB)) || (msg.wParam == VK_RETURN && p.enterMovesFocus);
   if (nextFocus) {
     if (HWND next = GetNextDlgTabItem(w.hwnd(), GetFocus(), GetKeyState(VK_SHIFT) < 0)) SetFocus(next);
     return true;
@@ -43,8 +44,10 @@ std::optional<CommonEvent> commonEventOf(UINT message) {
     case WM_LBUTTONDBLCLK: return CommonEvent{event::leftDoubleClick, CommonEvent::mouse};
     case WM_RBUTTONDOWN: return CommonEvent{event::rightDown, CommonEvent::mouse};
     case WM_RBUTTONUP: return CommonEvent{event::rightUp, CommonEvent::mouse};
-    case WM_KEYDOWN: case WM_SYSKEYDOWN: return CommonEvent{event::keyDown, CommonEvent::key};
-    case WM_KEYUP: case WM_SYSKEYUP: return CommonEvent{event::keyUp, CommonEvent::key};
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: return CommonEvent{event::keyDown, CommonEvent::key};
+    case WM_KEYUP:
+    case WM_SYSKEYUP: return CommonEvent{event::keyUp, CommonEvent::key};
     case WM_CHAR: return CommonEvent{event::character, CommonEvent::character};
     case WM_MOUSEWHEEL: return CommonEvent{event::wheel, CommonEvent::wheel};
     default: return std::nullopt;
@@ -84,9 +87,7 @@ bool PreTranslateMessage(MSG& msg) {
     case CommonEvent::mouse:
       r = unit->raise(common->index, {GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam), keyState()});
       break;
-    case CommonEvent::key:
-      r = unit->raise(common->index, {static_cast<std::int32_t>(msg.wParam), keyState()});
-      break;
+    case CommonEvent::key: r = unit->raise(common->index, {static_cast<std::int32_t>(msg.wParam), keyState()}); break;
     case CommonEvent::character:
       r = unit->raise(common->index, {static_cast<std::int32_t>(msg.wParam)});
       if (r.returned && *r.returned != 0) msg.wParam = static_cast<WPARAM>(*r.returned);

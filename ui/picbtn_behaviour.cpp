@@ -15,23 +15,19 @@ Step push(State from, Input input, const Situation& s) {
       // Only a press this button still holds the capture for ends in a click.
       if (!s.overButton || !s.enabled || !s.captured) return {from, Capture::release};
       return {normal, Capture::release, true};
-    case Input::captureLost:
-      return {normal};
+    case Input::captureLost: return {normal};
   }
   return {from};
 }
 
 Step toggle(State from, bool selected, Input input, const Situation& s) {
   switch (input) {
-    case Input::leftDown:
-      return {from};
-    case Input::move:
-      return {from, Capture::release};
+    case Input::leftDown: return {from};
+    case Input::move: return {from, Capture::release};
     case Input::leftUp:
       if (!s.overButton || !s.enabled) return {from, Capture::release};
       return {selected ? normal : pressed, Capture::release, true, true};
-    case Input::captureLost:
-      return {from};  // a toggle button never holds the capture
+    case Input::captureLost: return {from};  // a toggle button never holds the capture
   }
   return {from};
 }

@@ -39,7 +39,7 @@ struct UnitContext {
   std::uint32_t windowId = 0, unitId = 0;
   HWND parent = nullptr;  // the window for units; the owner for the window's own unit
   int controlId = 0;
-  DWORD style = 0;        // from the flags: disabled and tab stop
+  DWORD style = 0;  // from the flags: disabled and tab stop
   COLORREF windowBackground = CLR_INVALID;
 };
 

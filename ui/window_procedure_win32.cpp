@@ -13,7 +13,8 @@ std::optional<std::int32_t> trayCode(LPARAM mouseMessage) {
   switch (static_cast<UINT>(mouseMessage)) {
     case WM_LBUTTONUP: return tray_code::leftUp;
     case WM_LBUTTONDBLCLK: return tray_code::leftDoubleClick;
-    case WM_RBUTTONUP: case WM_CONTEXTMENU: return tray_code::rightUp;
+    case WM_RBUTTONUP:
+    case WM_CONTEXTMENU: return tray_code::rightUp;
     default: return std::nullopt;
   }
 }
@@ -69,9 +70,7 @@ LRESULT LoadedWindow::subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
     case WM_SIZE:
       if (movesRaiseEvents) framework.RaiseEvent(id, 0, event::resized);
       break;
-    case WM_SHOWWINDOW:
-      framework.RaiseEvent(id, 0, wp ? event::shown : event::hidden);
-      break;
+    case WM_SHOWWINDOW: framework.RaiseEvent(id, 0, wp ? event::shown : event::hidden); break;
     case private_message::kTrayIcon:
       if (const auto code = trayCode(lp)) framework.RaiseEvent(id, 0, event::trayIcon, {*code});
       return 0;
@@ -108,8 +107,7 @@ LRESULT LoadedWindow::subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
     case WM_CTLCOLORBTN:
       SetBkColor(reinterpret_cast<HDC>(wp), window().background());
       return reinterpret_cast<LRESULT>(window().backgroundBrush());
-    default:
-      break;
+    default: break;
   }
   return DefSubclassProc(hwnd, msg, wp, lp);
 }

@@ -9,7 +9,8 @@ inline constexpr std::uint32_t kWindowId = 0x52010188;
 enum Unit : std::uint32_t {
   窗口 = 0x06010000,
   编辑框1 = 0x16010001,
-  菜单 = 0x26010002, 置顶,
+  菜单 = 0x26010002,
+  置顶,
 };
 
 }  // namespace notepad_window

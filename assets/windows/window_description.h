@@ -35,7 +35,7 @@ struct UnitDescription {
   std::uint32_t flags = 0;
   std::uint32_t cursor = 0;  // a system cursor value; 0 none
   std::vector<EventBinding> bindings;
-  std::string properties;  // stored property data; empty keeps every default
+  std::string properties;               // stored property data; empty keeps every default
   std::string cursorImage;              // a cursor file of its own, in place of `cursor`
   std::vector<std::uint32_t> children;  // as stored; empty: the units whose parent this is
 };

@@ -26,7 +26,7 @@ class CaptureSession final : public WaveDone {
 
   // Opens `device` in `format`; nothing when it does not open.
   [[nodiscard]] static std::unique_ptr<CaptureSession> open(WaveInDevice& device, Bytes format,
-                                                           std::uint32_t blockAlign, FrameSink sink);
+                                                            std::uint32_t blockAlign, FrameSink sink);
   // Stops and closes the device, once every buffer is back and handed to the sink.
   ~CaptureSession();
   CaptureSession(const CaptureSession&) = delete;
@@ -64,7 +64,7 @@ class CaptureSession final : public WaveDone {
 
   mutable std::mutex notices_;
   std::condition_variable changed_;
-  std::deque<std::size_t> inFlight_;           // queued slots, oldest first
+  std::deque<std::size_t> inFlight_;                    // queued slots, oldest first
   std::array<std::optional<std::size_t>, 2> returned_;  // bytes of a slot back from the device
   bool quitting_ = false;
   std::thread worker_;

@@ -33,9 +33,12 @@ std::string withWavExtension(std::string path) {
   bool dotInName = false;
   for (std::size_t i = 0; i < path.size(); ++i) {
     const auto c = static_cast<unsigned char>(path[i]);
-    if (c >= 0x81) ++i;
-    else if (c == '\\' || c == '/' || c == ':') dotInName = false;
-    else if (c == '.') dotInName = true;
+    if (c >= 0x81)
+      ++i;
+    else if (c == '\\' || c == '/' || c == ':')
+      dotInName = false;
+    else if (c == '.')
+      dotInName = true;
   }
   if (!dotInName) path += ".wav";
   return path;

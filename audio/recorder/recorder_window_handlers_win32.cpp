@@ -44,7 +44,8 @@ class RecorderWindowHandlers {
     const RecordFormat format = engines_->record.GetFormat();
     const std::array<std::pair<recorder_window::Unit, std::int32_t>, 3> choices = {
         {{组合框1, format.channels}, {组合框2, format.rate}, {组合框3, format.bits}}};
-    for (const auto& [list, value] : choices) windows_.SetProperty(kWindowId, list, combo_box_property::currentValue, value);
+    for (const auto& [list, value] : choices)
+      windows_.SetProperty(kWindowId, list, combo_box_property::currentValue, value);
     return std::nullopt;
   }
 
@@ -52,9 +53,9 @@ class RecorderWindowHandlers {
   // window open. Closing ends the live capture and discards the recording's spool.
   std::optional<std::int32_t> mayClose(const EventArgs&) {
     if (engines_ && engines_->record.hasUnsavedAudio()) {
-      const int answer = MessageBoxW(nullptr, wideFromGbk(kUnsavedRecordingQuestion).c_str(),
-                                     wideFromGbk(kRecorderMessageTitle).c_str(),
-                                     MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL);
+      const int answer =
+          MessageBoxW(nullptr, wideFromGbk(kUnsavedRecordingQuestion).c_str(),
+                      wideFromGbk(kRecorderMessageTitle).c_str(), MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL);
       if (answer == IDCANCEL || (answer == IDYES && !saveThroughDialog())) return 0;
     }
     if (engines_) engines_->waveform.Close();
@@ -137,8 +138,8 @@ class RecorderWindowHandlers {
   bool saveThroughDialog() {
     ::Unit* dialog = windows_.GetUnit(kWindowId, 通用对话框);
     if (!dialog || !ShowFileDialog(*dialog, windows_.GetWindowHandle(kWindowId))) return false;
-    const std::string chosenPath =
-        withWavExtension(std::get<std::string>(windows_.GetProperty(kWindowId, 通用对话框, common_dlg_property::fileName)));
+    const std::string chosenPath = withWavExtension(
+        std::get<std::string>(windows_.GetProperty(kWindowId, 通用对话框, common_dlg_property::fileName)));
     const SaveFailure failure = engines_->record.SaveToFile(std::filesystem::path(wideFromGbk(chosenPath)), true);
     if (failure == SaveFailure::none) return true;
     MessageBoxW(nullptr, wideFromGbk(saveFailedText(failure)).c_str(), wideFromGbk(kRecorderMessageTitle).c_str(),
@@ -148,9 +149,9 @@ class RecorderWindowHandlers {
 
   WindowFramework& windows_;
   std::unique_ptr<RecorderEngines> engines_;
-  std::int32_t sampleCount_ = 0;  // of the live capture, fixed at creation
-  std::uint64_t shownBlocks_ = 0; // the live capture's block the chart shows
-  RecordFormat startedFormat_;    // the format in force at the last 录音
+  std::int32_t sampleCount_ = 0;   // of the live capture, fixed at creation
+  std::uint64_t shownBlocks_ = 0;  // the live capture's block the chart shows
+  RecordFormat startedFormat_;     // the format in force at the last 录音
 };
 
 }  // namespace

@@ -71,6 +71,7 @@ void WaveRecord::closeDevice() { session_.reset(); }
 // On the session's worker: frames past the limit are dropped, so the capture always fits a file.
 void WaveRecord::take(Bytes frames) {
   const std::uint64_t room = dataLimit_ - std::min(dataLimit_, spool_->size());
-  const std::uint64_t fits = std::min<std::uint64_t>(frames.size(), room / captured_.blockAlign() * captured_.blockAlign());
+  const std::uint64_t fits =
+      std::min<std::uint64_t>(frames.size(), room / captured_.blockAlign() * captured_.blockAlign());
   spool_->append(frames.first(static_cast<std::size_t>(fits)));
 }

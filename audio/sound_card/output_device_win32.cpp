@@ -13,9 +13,9 @@ constexpr UINT kMapperPreferredGet = 0x2000 + 21;
 
 std::optional<unsigned> mapperPreferredOutput() {
   DWORD device = 0, flags = 0;
-  const MMRESULT asked = waveOutMessage(reinterpret_cast<HWAVEOUT>(static_cast<UINT_PTR>(WAVE_MAPPER)),
-                                        kMapperPreferredGet, reinterpret_cast<DWORD_PTR>(&device),
-                                        reinterpret_cast<DWORD_PTR>(&flags));
+  const MMRESULT asked =
+      waveOutMessage(reinterpret_cast<HWAVEOUT>(static_cast<UINT_PTR>(WAVE_MAPPER)), kMapperPreferredGet,
+                     reinterpret_cast<DWORD_PTR>(&device), reinterpret_cast<DWORD_PTR>(&flags));
   if (asked != MMSYSERR_NOERROR) return std::nullopt;
   return static_cast<unsigned>(device);
 }

@@ -4,19 +4,15 @@ namespace volume {
 
 std::optional<LineLookup> lineLookupFor(int lineKind) {
   switch (lineKind) {
-    case kSpeakersLine:
-      return LineLookup{kSpeakersLine, std::nullopt};
-    case kWaveOutputSource:
-      return LineLookup{kSpeakersLine, kWaveOutputSource};
+    case kSpeakersLine: return LineLookup{kSpeakersLine, std::nullopt};
+    case kWaveOutputSource: return LineLookup{kSpeakersLine, kWaveOutputSource};
     case kLineInSource:
     case kMicrophoneSource:
     case kSynthesizerSource:
     case kCompactDiscSource:
     case kTelephoneSource:
-    case kAnalogSource:
-      return LineLookup{static_cast<std::uint32_t>(lineKind), std::nullopt};
-    default:
-      return std::nullopt;
+    case kAnalogSource: return LineLookup{static_cast<std::uint32_t>(lineKind), std::nullopt};
+    default: return std::nullopt;
   }
 }
 

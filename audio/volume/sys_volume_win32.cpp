@@ -21,7 +21,8 @@ std::optional<MIXERLINEW> findLine(HMIXER mixer, const volume::LineLookup& looku
   MIXERLINEW line{};
   line.cbStruct = sizeof line;
   line.dwComponentType = lookup.componentType;
-  if (mixerGetLineInfoW(object(mixer), &line, MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_COMPONENTTYPE) != MMSYSERR_NOERROR)
+  if (mixerGetLineInfoW(object(mixer), &line, MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_COMPONENTTYPE) !=
+      MMSYSERR_NOERROR)
     return std::nullopt;
   if (!lookup.sourceType) return line;
   for (DWORD i = 0; i < line.cConnections; ++i) {
@@ -29,7 +30,8 @@ std::optional<MIXERLINEW> findLine(HMIXER mixer, const volume::LineLookup& looku
     source.cbStruct = sizeof source;
     source.dwDestination = line.dwDestination;
     source.dwSource = i;
-    if (mixerGetLineInfoW(object(mixer), &source, MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_SOURCE) == MMSYSERR_NOERROR &&
+    if (mixerGetLineInfoW(object(mixer), &source, MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_SOURCE) ==
+            MMSYSERR_NOERROR &&
         source.dwComponentType == *lookup.sourceType)
       return source;
   }
@@ -61,8 +63,12 @@ std::optional<SysVolume::Control> openControl(HWND noticeWindow, const volume::L
     query.pamxctrl = &found;
     if (mixerGetLineControlsW(object(mixer), &query, MIXER_OBJECTF_HMIXER | MIXER_GETLINECONTROLSF_ONEBYTYPE) ==
         MMSYSERR_NOERROR)
-      control = SysVolume::Control{mixer, found.dwControlID, line->cChannels, gbkFromWide(found.szName),
-                                   found.Bounds.dwMinimum, found.Bounds.dwMaximum};
+      control = SysVolume::Control{mixer,
+                                   found.dwControlID,
+                                   line->cChannels,
+                                   gbkFromWide(found.szName),
+                                   found.Bounds.dwMinimum,
+                                   found.Bounds.dwMaximum};
   }
   if (!control) mixerClose(mixer);
   return control;

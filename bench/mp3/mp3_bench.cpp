@@ -107,8 +107,8 @@ int main(int argc, char** argv) {
   }
   std::printf("mpg123 default decoder: %s\n", standard ? mpg123_current_decoder(standard) : "(none)");
 
-  std::printf("%-32s %8s %12s %12s %12s %8s %8s\n", "file", "audio s", "ours x", "generic x", "default x",
-              "/gen", "/def");
+  std::printf("%-32s %8s %12s %12s %12s %8s %8s\n", "file", "audio s", "ours x", "generic x", "default x", "/gen",
+              "/def");
   double ours = 0, gen = 0, def = 0;
   for (const File& f : files) {
     const double a = timeIt(repeats, [&] { decodeWithOurs(stream, f, pcm.data()); });

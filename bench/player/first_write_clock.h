@@ -25,8 +25,7 @@ class FirstWriteClock final : public WaveOutDevice {
   // Waits (spinning: the times measured are microseconds) for the first write since reset().
   [[nodiscard]] Clock::time_point awaitFirstWrite() const {
     Clock::rep at = 0;
-    while ((at = firstWrite_.load()) == 0) {
-    }
+    while ((at = firstWrite_.load()) == 0) {}
     return Clock::time_point(Clock::duration(at));
   }
 

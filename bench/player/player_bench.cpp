@@ -43,9 +43,10 @@ void playToFirstBuffer(const char* name, std::size_t dataBytes, WaveOutDevice& d
     memcpyTimes.push_back(microseconds(Clock::now() - copyStart));
   }
   const double p = median(play), m = median(memcpyTimes);
-  std::printf("%-6s %9zu data bytes: Play to first buffer %9.1f us (opening the device %9.1f us), memcpy of the data %9.1f us, "
-              "ratio %7.2f  (medians of %d)\n",
-              name, dataBytes, p, median(open), m, p / m, runs);
+  std::printf(
+      "%-6s %9zu data bytes: Play to first buffer %9.1f us (opening the device %9.1f us), memcpy of the data %9.1f us, "
+      "ratio %7.2f  (medians of %d)\n",
+      name, dataBytes, p, median(open), m, p / m, runs);
 }
 
 void stopTenVoices(WaveOutDevice& device, MidiOutput& midi, const std::function<void(bool)>& hold, int runs) {
@@ -68,8 +69,10 @@ void stopTenVoices(WaveOutDevice& device, MidiOutput& midi, const std::function<
     stop.push_back(microseconds(stopped - start));
     stopAndWait.push_back(microseconds(ended - start));
   }
-  std::printf("Stop with ten voices playing: %.1f us to return, %.1f us until all ten have closed their devices  (median of %d)\n",
-              median(stop), median(stopAndWait), runs);
+  std::printf(
+      "Stop with ten voices playing: %.1f us to return, %.1f us until all ten have closed their devices  (median of "
+      "%d)\n",
+      median(stop), median(stopAndWait), runs);
 }
 
 }  // namespace

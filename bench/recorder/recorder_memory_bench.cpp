@@ -35,8 +35,7 @@ int main() {
   long afterTenSeconds = 0;
   for (const std::uint64_t seconds : {10u, 60u, 120u, 300u, 600u}) {
     // The fake's waits last five seconds at most: keep waiting while the capture grows.
-    while (!captureUntil(input, record, seconds * kBytesPerSecond)) {
-    }
+    while (!captureUntil(input, record, seconds * kBytesPerSecond)) {}
     const long kib = residentKib();
     if (seconds == 10) afterTenSeconds = kib;
     std::printf("after %3llu s of capture (%6.1f MB spooled): resident %ld KiB, %.3f of the 10 s figure\n",

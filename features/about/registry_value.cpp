@@ -27,8 +27,9 @@ StoredValue storedValue(const Value& value) {
   }
   if (const auto* number = std::get_if<std::uint32_t>(&value)) {
     const std::uint32_t n = *number;
-    return {kTypeDword, {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-                         static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)}};
+    return {kTypeDword,
+            {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n >> 16),
+             static_cast<std::uint8_t>(n >> 24)}};
   }
   return {kTypeBinary, std::get<std::vector<std::uint8_t>>(value)};
 }

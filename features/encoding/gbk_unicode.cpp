@@ -43,9 +43,8 @@ std::string fromUnicode(std::u32string_view text) {
       gbkText += static_cast<char>(c);
       continue;
     }
-    const auto* found = std::lower_bound(begin, end, c, [](const UnicodeToDoubleByte& entry, char32_t wanted) {
-      return entry.character < wanted;
-    });
+    const auto* found = std::lower_bound(
+        begin, end, c, [](const UnicodeToDoubleByte& entry, char32_t wanted) { return entry.character < wanted; });
     if (found != end && found->character == c) {
       gbkText += static_cast<char>(found->code >> 8);
       gbkText += static_cast<char>(found->code & 0xFF);

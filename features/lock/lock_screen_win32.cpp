@@ -25,8 +25,7 @@ void removeWindowBorder(HWND window) {
   const LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
   SetWindowLongW(window, GWL_EXSTYLE,
                  exStyle & ~(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
-  SetWindowPos(window, nullptr, 0, 0, 0, 0,
-               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 lock::ScreenMetrics currentScreenMetrics() {

@@ -10,7 +10,8 @@ inline constexpr std::string_view kKey = "密码";
 inline constexpr std::string_view kMessageTitle = "提示：";
 inline constexpr std::string_view kNoPasswordText = "请设置密码";
 inline constexpr std::string_view kMismatchText = "对不起，两次密码输入不一致，请重新设置！";
-inline constexpr std::string_view kNotStoredText = "密码未能保存到配置文件，屏幕没有锁定，请检查程序所在的文件夹是否可以写入。";
+inline constexpr std::string_view kNotStoredText =
+    "密码未能保存到配置文件，屏幕没有锁定，请检查程序所在的文件夹是否可以写入。";
 // The settings file drops blanks at either end of a value and the quotes around it.
 inline constexpr std::string_view kNotKeptText = "密码首尾的空格或引号无法保存，屏幕没有锁定，请重新设置！";
 

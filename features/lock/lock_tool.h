@@ -20,11 +20,11 @@ enum class State { setting, locked, closed };
 // What the window does after a button.
 struct Step {
   enum class Action {
-    none,           // stay as it is
-    showMessage,    // a message box titled kMessageTitle with `text`
-    becomeLocked,   // rearrange into the lock screen and start the cover timer
-    showStatus,     // put `text` in the status line
-    close,          // destroy the window
+    none,          // stay as it is
+    showMessage,   // a message box titled kMessageTitle with `text`
+    becomeLocked,  // rearrange into the lock screen and start the cover timer
+    showStatus,    // put `text` in the status line
+    close,         // destroy the window
   } action = Action::none;
   std::string_view text = {};
   bool operator==(const Step&) const = default;

@@ -31,7 +31,9 @@ class LockWindowHandlers {
     return std::nullopt;
   }
 
-  std::optional<std::int32_t> refuseClosing(const EventArgs&) { return std::int32_t{lock::LockTool::closeRequestAllowed()}; }
+  std::optional<std::int32_t> refuseClosing(const EventArgs&) {
+    return std::int32_t{lock::LockTool::closeRequestAllowed()};
+  }
 
   std::optional<std::int32_t> setPasswordAndLock(const EventArgs&) {
     return follow(tool().confirm(text(编辑框1), text(编辑框2)));
@@ -58,20 +60,13 @@ class LockWindowHandlers {
   std::optional<std::int32_t> follow(const lock::Step& step) {
     using Action = lock::Step::Action;
     switch (step.action) {
-      case Action::showMessage:
-        showMessageBox(step.text, lock::kMessageTitle);
-        break;
-      case Action::becomeLocked:
-        becomeLockScreen();
-        break;
+      case Action::showMessage: showMessageBox(step.text, lock::kMessageTitle); break;
+      case Action::becomeLocked: becomeLockScreen(); break;
       case Action::showStatus:
         windows_.SetProperty(kWindowId, 透明标签3, label_property::caption, std::string(step.text));
         break;
-      case Action::close:
-        windows_.DestroyWindow(kWindowId);
-        break;
-      case Action::none:
-        break;
+      case Action::close: windows_.DestroyWindow(kWindowId); break;
+      case Action::none: break;
     }
     return std::nullopt;
   }

@@ -16,7 +16,8 @@ using namespace notepad_window;
 
 class NotepadWindowHandlers {
  public:
-  NotepadWindowHandlers(WindowFramework& windows, const SettingsFile& settings) : windows_(windows), settings_(settings) {}
+  NotepadWindowHandlers(WindowFramework& windows, const SettingsFile& settings)
+      : windows_(windows), settings_(settings) {}
 
   // Read once per opening: a second 记事本1 click only brings the window forward.
   std::optional<std::int32_t> created(const EventArgs&) {
@@ -25,7 +26,8 @@ class NotepadWindowHandlers {
     const std::string stored = settings_.ReadSettingWhole(notepad::kSection, notepad::kKey);
     windows_.SetProperty(kWindowId, 编辑框1, edit_box_property::text, notepad::shownForm(stored));
     // Watching starts after the text is in, so loading it is no change to save.
-    autosave_ = std::make_unique<NotepadAutosave>(editBox, [this] { return save(); }, [this] { tellSaveFailed(); });
+    autosave_ = std::make_unique<NotepadAutosave>(
+        editBox, [this] { return save(); }, [this] { tellSaveFailed(); });
     return std::nullopt;
   }
 

@@ -29,8 +29,10 @@ bool BufferRing::waitUntil(std::unique_lock<std::mutex>& lock, Ready ready) {
     if (stopped_) return false;
     const std::uint64_t seen = returns_;
     const auto woken = [&] { return cancelled_ || stopped_ || returns_ != seen || ready(); };
-    if (!stallLimit_) changed_.wait(lock, woken);
-    else if (!changed_.wait_for(lock, *stallLimit_, woken)) return false;
+    if (!stallLimit_)
+      changed_.wait(lock, woken);
+    else if (!changed_.wait_for(lock, *stallLimit_, woken))
+      return false;
   }
 }
 

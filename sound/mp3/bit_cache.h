@@ -11,7 +11,7 @@ namespace mp3 {
 // refilled a few bytes at a time. After refill() at least 56 bits can be peeked. Like the
 // BitReader it yields zero bits past the end and reads nothing outside the bytes.
 class BitCache {
-public:
+ public:
   explicit BitCache(const BitReader& reader)
       : data_(reader.data()), size_(reader.sizeBits() / 8), next_(reader.position() / 8) {
     refill();
@@ -45,7 +45,7 @@ public:
   }
   size_t position() const { return next_ * 8 - static_cast<size_t>(count_); }
 
-private:
+ private:
   const uint8_t* data_;
   size_t size_;
   size_t next_;  // the byte after those in the cache

@@ -20,7 +20,7 @@ inline uint64_t loadBigEndian64(const uint8_t* data, size_t size, size_t byte) {
 // Reads big-endian bit fields from a byte range. Past the end it yields zero bits and never touches
 // memory outside the range, so a corrupt length field cannot make it read out of bounds.
 class BitReader {
-public:
+ public:
   BitReader() = default;
   BitReader(const uint8_t* data, size_t sizeBytes) : data_(data), sizeBits_(sizeBytes * 8) {}
 
@@ -41,7 +41,7 @@ public:
   size_t sizeBits() const { return sizeBits_; }
   bool overrun() const { return pos_ > sizeBits_; }
 
-private:
+ private:
   // 64 bits starting at the current position, the first bit in the top bit.
   uint64_t window() const { return loadBigEndian64(data_, sizeBits_ >> 3, pos_ >> 3) << (pos_ & 7); }
 

@@ -46,8 +46,7 @@ DecodeResult Decoder::decodeAny(const uint8_t* data, size_t size, bool endOfInpu
       result.status = DecodeStatus::NeedMoreData;
       result.consumed = frame.offset;
       return result;
-    case SyncResult::Found:
-      break;
+    case SyncResult::Found: break;
   }
   const FrameHeader& h = frame.header;
   const uint8_t* bytes = data + frame.offset;
@@ -67,8 +66,7 @@ DecodeResult Decoder::decodeAny(const uint8_t* data, size_t size, bool endOfInpu
   return result;
 }
 
-bool Decoder::fillReservoir(const uint8_t* frame, int length, const FrameHeader& h, int mainDataBegin,
-                            size_t& begin) {
+bool Decoder::fillReservoir(const uint8_t* frame, int length, const FrameHeader& h, int mainDataBegin, size_t& begin) {
   if (reservoirFill_ > 511) {
     std::memmove(reservoir_, reservoir_ + reservoirFill_ - 511, 511);
     reservoirFill_ = 511;

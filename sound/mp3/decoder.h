@@ -29,7 +29,7 @@ struct DecodeResult {
 // decodes at most one frame from the front of its input. Bytes before the frame (junk, tags the
 // caller did not strip) are skipped.
 class Decoder {
-public:
+ public:
   Decoder() { reset(); }
 
   // Forgets the stream: lock, bit reservoir and filter history (before a seek or a new file).
@@ -41,7 +41,7 @@ public:
   DecodeResult decode(const uint8_t* data, size_t size, bool endOfInput, int16_t* pcm);
   DecodeResult decode(const uint8_t* data, size_t size, bool endOfInput, float* pcm);
 
-private:
+ private:
   template <typename Sample>
   DecodeResult decodeAny(const uint8_t* data, size_t size, bool endOfInput, Sample* pcm);
   // Appends the frame's main data to the reservoir; false if the frame cannot be decoded.

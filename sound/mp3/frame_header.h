@@ -13,13 +13,13 @@ enum class ChannelMode : uint8_t { Stereo, JointStereo, DualChannel, Mono };
 struct FrameHeader {
   MpegVersion version = MpegVersion::Mpeg1;
   bool hasCrc = false;
-  int bitrateIndex = 0;       // 0 = free format
-  int sampleRateIndex = 0;    // 0..2 within the version
-  int bitrateKbps = 0;        // 0 for free format
+  int bitrateIndex = 0;     // 0 = free format
+  int sampleRateIndex = 0;  // 0..2 within the version
+  int bitrateKbps = 0;      // 0 for free format
   int sampleRate = 0;
   bool padding = false;
   ChannelMode mode = ChannelMode::Stereo;
-  int modeExtension = 0;      // bit 1: MS stereo, bit 0: intensity stereo (joint stereo only)
+  int modeExtension = 0;  // bit 1: MS stereo, bit 0: intensity stereo (joint stereo only)
 
   bool lsf() const { return version != MpegVersion::Mpeg1; }  // MPEG-2/2.5 "low sampling frequency"
   int channels() const { return mode == ChannelMode::Mono ? 1 : 2; }

@@ -26,7 +26,7 @@ struct Code {
 };
 
 class LookupBuilder {
-public:
+ public:
   explicit LookupBuilder(std::vector<uint16_t>& out) : out_(out) {}
 
   // Fills a table of 2^width entries for the codes that start with `prefixLength` known bits.
@@ -57,7 +57,7 @@ public:
 
   void startTable() { tableStart_ = out_.size(); }
 
-private:
+ private:
   std::vector<uint16_t>& out_;
   size_t tableStart_ = 0;
 };

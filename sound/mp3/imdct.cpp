@@ -12,13 +12,13 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 
 struct Tables {
-  std::array<float, 9> cos18{};                   // cos(π k / 18)
-  std::array<float, 9> oddScale{};                // 1 / (2 cos(π (2j+1) / 36))
+  std::array<float, 9> cos18{};     // cos(π k / 18)
+  std::array<float, 9> oddScale{};  // 1 / (2 cos(π (2j+1) / 36))
   // By block type (2: unused here), each value divided by 2 cos(π (2j+1) / 72) for the y[j] it
   // multiplies, which completes the DCT-IV.
   std::array<std::array<float, 36>, 4> window{};
   std::array<std::array<float, 6>, 6> shortCos{};  // cos(π/24 (2j+1)(2k+1)): a 6-point DCT-IV
-  std::array<float, 12> shortWindow{};              // with the signs of the unfolding
+  std::array<float, 12> shortWindow{};             // with the signs of the unfolding
 };
 
 // Which y[j] of the DCT-IV output x[i] of the 36-point IMDCT takes, and with which sign:

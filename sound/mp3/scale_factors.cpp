@@ -9,15 +9,14 @@ constexpr uint8_t kSlen[2][16] = {{0, 0, 0, 0, 3, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 
 
 // Scale factors per slen group: [table][long, short, mixed][group].
 constexpr uint8_t kLsfBandCounts[6][3][4] = {
-    {{6, 5, 5, 5}, {9, 9, 9, 9}, {6, 9, 9, 9}},    {{6, 5, 7, 3}, {9, 9, 12, 6}, {6, 9, 12, 6}},
+    {{6, 5, 5, 5}, {9, 9, 9, 9}, {6, 9, 9, 9}},       {{6, 5, 7, 3}, {9, 9, 12, 6}, {6, 9, 12, 6}},
     {{11, 10, 0, 0}, {18, 18, 0, 0}, {15, 18, 0, 0}}, {{7, 7, 7, 0}, {12, 12, 12, 0}, {6, 15, 12, 0}},
-    {{6, 6, 6, 3}, {12, 9, 9, 6}, {6, 12, 9, 6}},  {{8, 8, 5, 0}, {15, 12, 9, 0}, {6, 18, 9, 0}},
+    {{6, 6, 6, 3}, {12, 9, 9, 6}, {6, 12, 9, 6}},     {{8, 8, 5, 0}, {15, 12, 9, 0}, {6, 18, 9, 0}},
 };
 
 }  // namespace
 
-void readScaleFactorsMpeg1(BitReader& bits, const GranuleInfo& g, const bool scfsi[4], int granule,
-                           ScaleFactors& sf) {
+void readScaleFactorsMpeg1(BitReader& bits, const GranuleInfo& g, const bool scfsi[4], int granule, ScaleFactors& sf) {
   const int slen1 = kSlen[0][g.scalefacCompress];
   const int slen2 = kSlen[1][g.scalefacCompress];
   if (g.shortBlocks()) {

@@ -18,8 +18,7 @@ struct ScaleFactors {
 };
 
 // MPEG-1: `sf` still holds granule 0's values when granule 1 shares groups through scfsi.
-void readScaleFactorsMpeg1(BitReader& bits, const GranuleInfo& g, const bool scfsi[4], int granule,
-                           ScaleFactors& sf);
+void readScaleFactorsMpeg1(BitReader& bits, const GranuleInfo& g, const bool scfsi[4], int granule, ScaleFactors& sf);
 
 // MPEG-2/2.5. Sets g.preflag from scalefac_compress as those versions do.
 void readScaleFactorsLsf(BitReader& bits, GranuleInfo& g, bool intensityRightChannel, ScaleFactors& sf);

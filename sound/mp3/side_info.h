@@ -7,11 +7,11 @@ namespace mp3 {
 
 // One granule of one channel, as the side information describes it.
 struct GranuleInfo {
-  int part23Length = 0;     // bits of scale factors and Huffman data
-  int bigValues = 0;        // pairs in the big-values region
+  int part23Length = 0;  // bits of scale factors and Huffman data
+  int bigValues = 0;     // pairs in the big-values region
   int globalGain = 0;
   int scalefacCompress = 0;
-  int blockType = 0;        // 0 normal, 1 start, 2 short, 3 stop
+  int blockType = 0;  // 0 normal, 1 start, 2 short, 3 stop
   bool mixedBlock = false;
   int tableSelect[3] = {};
   int subblockGain[3] = {};
@@ -26,7 +26,7 @@ struct GranuleInfo {
 
 struct SideInfo {
   int mainDataBegin = 0;
-  bool scfsi[2][4] = {};  // MPEG-1: granule 1 reuses granule 0's scale factor group
+  bool scfsi[2][4] = {};      // MPEG-1: granule 1 reuses granule 0's scale factor group
   GranuleInfo granule[2][2];  // [granule][channel]
 };
 

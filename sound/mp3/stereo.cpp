@@ -35,7 +35,7 @@ struct Band {
 };
 
 class JointStereo {
-public:
+ public:
   JointStereo(const FrameHeader& h, float* l, float* r)
       : ms_((h.modeExtension & 2) != 0), lsf_(h.lsf()), left_(l), right_(r) {}
 
@@ -56,7 +56,7 @@ public:
     }
   }
 
-private:
+ private:
   bool ms_;
   bool lsf_;
   float* left_;
@@ -106,8 +106,8 @@ int highestSounding(const BandLayout& layout, int first, const float* right) {
 
 }  // namespace
 
-void processJointStereo(const FrameHeader& header, const GranuleInfo& g, const ScaleFactors& sf,
-                        const BandTable& bands, float* left, float* right, int nonzero[2]) {
+void processJointStereo(const FrameHeader& header, const GranuleInfo& g, const ScaleFactors& sf, const BandTable& bands,
+                        float* left, float* right, int nonzero[2]) {
   const bool intensity = (header.modeExtension & 1) != 0;
   const bool lsf = header.lsf();
   JointStereo stereo(header, left, right);
@@ -149,13 +149,14 @@ void processJointStereo(const FrameHeader& header, const GranuleInfo& g, const S
     const int limit = g.shortBlocks() ? kMixedLongLines : 576;
     const bool shortPartSilent = !g.shortBlocks() || shortBound[0] < firstShort;
     const int bound = !intensity ? 21 : shortPartSilent ? highestSounding(layout, 0, right) : 21;
-    walk(layout, 0, limit, bound, [&](int sfb) { return sf.longBand[sfb]; },
-         [&](int sfb) { return sf.longLimit[sfb]; });
+    walk(
+        layout, 0, limit, bound, [&](int sfb) { return sf.longBand[sfb]; }, [&](int sfb) { return sf.longLimit[sfb]; });
   }
   if (g.shortBlocks())
     for (int w = 0; w < 3; ++w)
-      walk({bands, true, w}, firstShort, 576, shortBound[w], [&](int sfb) { return sf.shortBand[sfb][w]; },
-           [&](int sfb) { return sf.shortLimit[sfb]; });
+      walk(
+          {bands, true, w}, firstShort, 576, shortBound[w], [&](int sfb) { return sf.shortBand[sfb][w]; },
+          [&](int sfb) { return sf.shortLimit[sfb]; });
   nonzero[0] = nonzero[1] = intensity ? 576 : used;
 }
 

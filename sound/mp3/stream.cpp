@@ -63,8 +63,8 @@ bool Stream::open(const uint8_t* data, size_t size) {
 
 std::optional<int64_t> Stream::lengthSamples() const {
   if (vbr_ && vbr_->encoderDelay >= 0 && vbr_->frames)
-    return std::max<int64_t>(0, int64_t{*vbr_->frames} * first_.samplesPerFrame() - vbr_->encoderDelay -
-                                    vbr_->encoderPadding);
+    return std::max<int64_t>(
+        0, int64_t{*vbr_->frames} * first_.samplesPerFrame() - vbr_->encoderDelay - vbr_->encoderPadding);
   return std::nullopt;
 }
 

@@ -13,7 +13,7 @@ namespace mp3 {
 // frame consumed, the LAME tag's encoder delay and padding trimmed so the output has the source's
 // length, and starting positions found through the table of contents.
 class Stream {
-public:
+ public:
   // Prepares to decode `size` bytes at `data`, which the caller keeps alive. False when they hold
   // no MPEG audio.
   bool open(const uint8_t* data, size_t size);
@@ -33,7 +33,7 @@ public:
   // Share of the audio bytes consumed so far, 0..100.
   double progressPercent() const;
 
-private:
+ private:
   template <typename Sample>
   int readAny(Sample* pcm);
 

@@ -21,9 +21,7 @@ size_t id3v2Size(const uint8_t* data, size_t size) {
   return kId3v2HeaderBytes + body + (footer ? 10 : 0);
 }
 
-bool hasId3v1(const uint8_t* data, size_t size) {
-  return size >= 128 && std::memcmp(data + size - 128, "TAG", 3) == 0;
-}
+bool hasId3v1(const uint8_t* data, size_t size) { return size >= 128 && std::memcmp(data + size - 128, "TAG", 3) == 0; }
 
 std::optional<VbrInfo> readVbrInfo(const uint8_t* frame, int length, const FrameHeader& header) {
   const int at = 4 + header.sideInfoBytes();  // the tag sits where the main data would begin
@@ -53,8 +51,8 @@ std::optional<VbrInfo> readVbrInfo(const uint8_t* frame, int length, const Frame
   }
   if (flags & 8) p += 4;  // quality
   // LAME tag: 9 bytes of encoder name, then at offset 21 the 12-bit delay and 12-bit padding.
-  if (p + 24 <= end && (std::memcmp(p, "LAME", 4) == 0 || std::memcmp(p, "Lavc", 4) == 0 ||
-                        std::memcmp(p, "Lavf", 4) == 0)) {
+  if (p + 24 <= end &&
+      (std::memcmp(p, "LAME", 4) == 0 || std::memcmp(p, "Lavc", 4) == 0 || std::memcmp(p, "Lavf", 4) == 0)) {
     info.encoderDelay = (p[21] << 4) | (p[22] >> 4);
     info.encoderPadding = ((p[22] & 15) << 8) | p[23];
   }

@@ -20,10 +20,10 @@ bool hasId3v1(const uint8_t* data, size_t size);
 // The Xing/Info header in the first frame of a VBR (or LAME CBR) stream, with the LAME tag's
 // encoder delay and padding when present.
 struct VbrInfo {
-  std::optional<uint32_t> frames;  // audio frames, not counting this one
-  std::optional<uint32_t> bytes;   // stream bytes, this frame included
+  std::optional<uint32_t> frames;               // audio frames, not counting this one
+  std::optional<uint32_t> bytes;                // stream bytes, this frame included
   std::optional<std::array<uint8_t, 100>> toc;  // byte position at each percent, in 1/256 of `bytes`
-  int encoderDelay = -1;    // samples; -1 without a LAME tag
+  int encoderDelay = -1;                        // samples; -1 without a LAME tag
   int encoderPadding = -1;
 };
 

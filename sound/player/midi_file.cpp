@@ -23,17 +23,22 @@ class TrackReader {
       std::uint8_t status = 0;
       if (!readVarLength(delta) || !peek(status)) return false;
       tick += delta;
-      if (status & 0x80) ++at_;
-      else if (running) status = running;  // running status: the byte is already data
-      else return false;
+      if (status & 0x80)
+        ++at_;
+      else if (running)
+        status = running;  // running status: the byte is already data
+      else
+        return false;
       if (status == 0xFF) {
         std::uint8_t type = 0;
         std::uint32_t length = 0;
         if (!take(type) || !readVarLength(length) || length > track_.size() - at_) return false;
         if (type == 0x2F) return true;  // end of track
         if (type == 0x51 && length == 3)
-          out.push_back({tick, {0, MidiEvent::Kind::tempo,
-                                std::uint32_t(readBe16(track_, at_)) << 8 | std::to_integer<std::uint32_t>(track_[at_ + 2])}});
+          out.push_back(
+              {tick,
+               {0, MidiEvent::Kind::tempo,
+                std::uint32_t(readBe16(track_, at_)) << 8 | std::to_integer<std::uint32_t>(track_[at_ + 2])}});
         at_ += length;
       } else if (status == 0xF0 || status == 0xF7) {
         std::uint32_t length = 0;
@@ -107,7 +112,8 @@ std::optional<MidiSequence> ParseMidiFile(Bytes image) {
   }
 
   // Stable, so events of one tick keep their track order and, within a track, their file order.
-  std::stable_sort(timed.begin(), timed.end(), [](const TimedEvent& a, const TimedEvent& b) { return a.tick < b.tick; });
+  std::stable_sort(timed.begin(), timed.end(),
+                   [](const TimedEvent& a, const TimedEvent& b) { return a.tick < b.tick; });
   if (timed.empty() || timed.back().tick < pieceEnd) timed.push_back({pieceEnd, {0, MidiEvent::Kind::rest, 0}});
   MidiSequence sequence{division, {}};
   sequence.events.reserve(timed.size());

@@ -11,7 +11,7 @@ struct MidiEvent {
   // rest: nothing sounds; it carries the time from the last event to the end of the piece, so a
   // looping piece keeps its closing silence.
   enum class Kind : std::uint8_t { shortMessage, tempo, rest };
-  std::uint32_t delta;    // ticks after the previous event of the stream
+  std::uint32_t delta;  // ticks after the previous event of the stream
   Kind kind;
   std::uint32_t payload;  // status | data1 << 8 | data2 << 16, or microseconds per quarter note, or 0
 };

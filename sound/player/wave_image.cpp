@@ -15,15 +15,18 @@ constexpr std::size_t kFirstChunk = 12;
 std::optional<WaveImage> ParseWaveImage(Bytes image) {
   if (image.size() < kShortestImage || !hasTag(image, 0, "RIFF") || !hasTag(image, 8, "WAVE")) return std::nullopt;
   // Chunks end where the RIFF body ends, or where the bytes end if the RIFF size claims more.
-  const std::size_t end = static_cast<std::size_t>(std::min<std::uint64_t>(image.size(), std::uint64_t{8} + readLe32(image, 4)));
+  const std::size_t end =
+      static_cast<std::size_t>(std::min<std::uint64_t>(image.size(), std::uint64_t{8} + readLe32(image, 4)));
   std::optional<Bytes> format, data;
   std::size_t at = kFirstChunk;
   while (!(format && data) && at + kChunkHeader <= end) {
     const std::size_t bodyStart = at + kChunkHeader;
     const std::size_t declared = readLe32(image, at + 4);
     const Bytes body = image.subspan(bodyStart, std::min(declared, end - bodyStart));
-    if (hasTag(image, at, "fmt ")) format = body;
-    else if (hasTag(image, at, "data")) data = body;
+    if (hasTag(image, at, "fmt "))
+      format = body;
+    else if (hasTag(image, at, "data"))
+      data = body;
     if (declared >= end - bodyStart) break;  // the body reaches the end: no chunk can follow
     at = bodyStart + declared + (declared & 1);
   }

@@ -24,9 +24,7 @@ bool WaveVoice::startFeeder(std::function<void(const WaveVoice&)> ended) {
       ended(*this);
     }).detach();
     return true;
-  } catch (const std::system_error&) {
-    return false;
-  }
+  } catch (const std::system_error&) { return false; }
 }
 
 void WaveVoice::feed() {

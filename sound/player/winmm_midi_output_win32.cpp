@@ -47,7 +47,8 @@ class WinmmMidiPlayback final : public MidiPlayback {
       return false;
     }
     MIDIPROPTIMEDIV timeDivision{sizeof(MIDIPROPTIMEDIV), division};
-    if (midiStreamProperty(stream_, reinterpret_cast<LPBYTE>(&timeDivision), MIDIPROP_SET | MIDIPROP_TIMEDIV) != MMSYSERR_NOERROR)
+    if (midiStreamProperty(stream_, reinterpret_cast<LPBYTE>(&timeDivision), MIDIPROP_SET | MIDIPROP_TIMEDIV) !=
+        MMSYSERR_NOERROR)
       return false;
     for (MIDIHDR& h : headers_)
       if (midiOutPrepareHeader(out(), &h, sizeof h) != MMSYSERR_NOERROR) return false;

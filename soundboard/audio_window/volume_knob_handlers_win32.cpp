@@ -20,7 +20,8 @@ class VolumeKnobHandlers {
   std::optional<std::int32_t> press(const EventArgs& e) {
     const ::Unit* unit = windows_.GetUnit(kWindowId, 音量拖动);
     if (!unit) return std::nullopt;
-    knob_ = volume::VolumeKnob(std::get<std::int32_t>(windows_.GetProperty(kWindowId, 音量拖动, common_property::left)));
+    knob_ =
+        volume::VolumeKnob(std::get<std::int32_t>(windows_.GetProperty(kWindowId, 音量拖动, common_property::left)));
     knob_.press(e.arg(0));
     SetCapture(unit->hwnd());  // moves outside the knob still reach it
     return std::nullopt;
@@ -28,7 +29,8 @@ class VolumeKnobHandlers {
 
   std::optional<std::int32_t> release(const EventArgs&) {
     knob_.release();
-    if (const ::Unit* unit = windows_.GetUnit(kWindowId, 音量拖动); unit && GetCapture() == unit->hwnd()) ReleaseCapture();
+    if (const ::Unit* unit = windows_.GetUnit(kWindowId, 音量拖动); unit && GetCapture() == unit->hwnd())
+      ReleaseCapture();
     return std::nullopt;
   }
 

@@ -7,7 +7,7 @@ constexpr unsigned kModAlt = 1, kModControl = 2, kModShift = 4;
 }
 
 unsigned modifierFlagsFor(unsigned modifierCode) {
-  static constexpr unsigned flags[] = {0,       kModControl,          kModShift,          kModControl | kModShift,
+  static constexpr unsigned flags[] = {0,       kModControl,           kModShift,          kModControl | kModShift,
                                        kModAlt, kModAlt | kModControl, kModAlt | kModShift};
   return modifierCode < std::size(flags) ? flags[modifierCode] : modifierCode;
 }

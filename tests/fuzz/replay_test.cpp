@@ -42,7 +42,8 @@ TEST_P(SavedInput, RunsClean) {
 
 std::string caseName(const testing::TestParamInfo<std::filesystem::path>& info) {
   std::string name = info.param.parent_path().filename().string() + "_" + info.param.filename().string();
-  std::replace_if(name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
+  std::replace_if(
+      name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
   return name;
 }
 

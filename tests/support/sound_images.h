@@ -42,7 +42,8 @@ inline ByteVector samples(std::size_t count, std::uint32_t seed = 1) {
 inline ByteVector chunk(std::string_view id, const ByteVector& body, std::int64_t declaredSize = -1) {
   ByteVector out;
   appendText(out, id);
-  appendLe(out, declaredSize < 0 ? static_cast<std::uint32_t>(body.size()) : static_cast<std::uint32_t>(declaredSize), 4);
+  appendLe(out, declaredSize < 0 ? static_cast<std::uint32_t>(body.size()) : static_cast<std::uint32_t>(declaredSize),
+           4);
   append(out, body);
   if (body.size() % 2) out.push_back(std::byte{0});
   return out;
@@ -102,7 +103,9 @@ inline ByteVector withByteAt(ByteVector image, std::size_t at, int value) {
 inline ByteVector firstBytes(const ByteVector& image, std::size_t count) {
   return ByteVector(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(count));
 }
-inline ByteVector withoutLast(const ByteVector& image, std::size_t count) { return firstBytes(image, image.size() - count); }
+inline ByteVector withoutLast(const ByteVector& image, std::size_t count) {
+  return firstBytes(image, image.size() - count);
+}
 
 inline ByteVector bytes(std::initializer_list<int> values) {
   ByteVector out;

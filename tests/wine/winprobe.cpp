@@ -26,7 +26,8 @@ namespace {
 
 void out(const std::wstring& line) {
   std::wstring text = line + L"\n";
-  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  const int n =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
   std::string utf8(static_cast<std::size_t>(n), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), n, nullptr, nullptr);
   DWORD written;
@@ -171,7 +172,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : fail(L"post failed");
   if (cmd == L"raise")
-    return SetWindowPos(w, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE) ? 0 : fail(L"not raised");
+    return SetWindowPos(w, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE) ? 0
+                                                                                               : fail(L"not raised");
   if (cmd == L"move" && argc > 4) {
     const int x = static_cast<int>(wcstol(argv[3], nullptr, 10)), y = static_cast<int>(wcstol(argv[4], nullptr, 10));
     return SetWindowPos(w, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : fail(L"not moved");

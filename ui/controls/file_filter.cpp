@@ -8,6 +8,7 @@ std::vector<FilterEntry> parseFilter(std::string_view filter) {
     filter = bar == std::string_view::npos ? std::string_view{} : filter.substr(bar + 1);
   }
   std::vector<FilterEntry> entries;
-  for (std::size_t i = 0; i + 1 < parts.size(); i += 2) entries.push_back({std::string(parts[i]), std::string(parts[i + 1])});
+  for (std::size_t i = 0; i + 1 < parts.size(); i += 2)
+    entries.push_back({std::string(parts[i]), std::string(parts[i + 1])});
   return entries;
 }

@@ -5,8 +5,10 @@
 TabPages pagesOf(std::span<const std::uint32_t> children) {
   TabPages pages(1);
   for (std::uint32_t id : children) {
-    if (id == 0) pages.emplace_back();
-    else pages.back().push_back(id);
+    if (id == 0)
+      pages.emplace_back();
+    else
+      pages.back().push_back(id);
   }
   return pages;
 }

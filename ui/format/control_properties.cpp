@@ -63,15 +63,15 @@ bool visitComboBox(Io& io, ComboBoxProperties& p) {
 template <class Io>
 bool visitCommonDlg(Io& io, CommonDlgProperties& p) {
   return version(io, p.version, CommonDlgProperties::kVersion) && io.u32(p.kind) && io.u32(p.options) &&
-         io.counted(p.title) && io.counted(p.filter) && io.counted(p.initialFolder) &&
-         io.counted(p.defaultExtension) && io.counted(p.fileName);
+         io.counted(p.title) && io.counted(p.filter) && io.counted(p.initialFolder) && io.counted(p.defaultExtension) &&
+         io.counted(p.fileName);
 }
 
 template <class Io>
 bool visitLineChart(Io& io, LineChartProperties& p) {
-  return version(io, p.version, LineChartProperties::kVersion) && io.u32(p.backgroundColour) &&
-         io.u32(p.textColour) && io.u32(p.lineColour) && io.u32(p.pointCount) && io.counted(p.title) &&
-         io.counted(p.xCaption) && io.counted(p.yCaption);
+  return version(io, p.version, LineChartProperties::kVersion) && io.u32(p.backgroundColour) && io.u32(p.textColour) &&
+         io.u32(p.lineColour) && io.u32(p.pointCount) && io.counted(p.title) && io.counted(p.xCaption) &&
+         io.counted(p.yCaption);
 }
 
 template <class T, class Visit>
@@ -83,7 +83,7 @@ std::optional<T> readVersioned(std::string_view data, Visit visit) {
 
 }  // namespace
 
-#define LANXING_CONTROL_LAYOUT(T, visit)                                                                    \
+#define LANXING_CONTROL_LAYOUT(T, visit)                                                                  \
   std::optional<T> T::read(std::string_view data) { return readVersioned<T>(data, visit<RecordReader>); } \
   std::string T::write() const { return writeWhole(*this, visit<RecordWriter>); }
 
@@ -100,8 +100,8 @@ std::optional<StoredFont> StoredFont::read(std::string_view logfont) {
   std::uint32_t bytes[2] = {};
   r.i32(f.height), r.i32(f.width), r.i32(f.escapement), r.i32(f.orientation), r.i32(f.weight);
   r.u32(bytes[0]), r.u32(bytes[1]);
-  std::uint8_t* fields[] = {&f.italic, &f.underline, &f.strikeOut, &f.charSet,
-                            &f.outPrecision, &f.clipPrecision, &f.quality, &f.pitchAndFamily};
+  std::uint8_t* fields[] = {&f.italic,       &f.underline,     &f.strikeOut, &f.charSet,
+                            &f.outPrecision, &f.clipPrecision, &f.quality,   &f.pitchAndFamily};
   for (int i = 0; i < 8; ++i) *fields[i] = static_cast<std::uint8_t>(bytes[i / 4] >> (8 * (i % 4)));
   const std::string_view face = logfont.substr(28);
   f.face = std::string(face.substr(0, face.find('\0')));
@@ -111,8 +111,8 @@ std::optional<StoredFont> StoredFont::read(std::string_view logfont) {
 std::string StoredFont::write() const {
   RecordWriter w;
   w.i32(height), w.i32(width), w.i32(escapement), w.i32(orientation), w.i32(weight);
-  const std::uint8_t fields[] = {italic, underline, strikeOut, charSet, outPrecision, clipPrecision, quality,
-                                 pitchAndFamily};
+  const std::uint8_t fields[] = {italic,       underline,     strikeOut, charSet,
+                                 outPrecision, clipPrecision, quality,   pitchAndFamily};
   std::string out = w.take();
   out.append(reinterpret_cast<const char*>(fields), sizeof fields);
   out.append(face.substr(0, 31));

@@ -13,10 +13,10 @@
 struct ButtonProperties {
   static constexpr std::uint32_t kVersion = 1;
   std::uint32_t version = kVersion;
-  std::uint32_t kind = 0;  // 0 normal, 1 default push button
+  std::uint32_t kind = 0;                                        // 0 normal, 1 default push button
   std::uint32_t horizontalAlignment = 1, verticalAlignment = 1;  // 0 left/top, 1 centre, 2 right/bottom
-  std::string picture;     // picture file bytes; an icon or cursor becomes the button's icon
-  std::string font;        // a LOGFONT, or empty for the default font
+  std::string picture;  // picture file bytes; an icon or cursor becomes the button's icon
+  std::string font;     // a LOGFONT, or empty for the default font
   std::string caption;
 
   static std::optional<ButtonProperties> read(std::string_view data);
@@ -47,7 +47,7 @@ struct ComboBoxProperties {
   std::string font;
   std::vector<std::uint32_t> itemValues;  // stored as a byte length, then one u32 per item
   std::string editText;
-  std::vector<std::string> items;         // stored as a u16 count, then counted texts
+  std::vector<std::string> items;  // stored as a u16 count, then counted texts
   std::string text2, text3;
   std::uint32_t last = 0;
 
@@ -58,7 +58,7 @@ struct ComboBoxProperties {
 struct CommonDlgProperties {
   static constexpr std::uint32_t kVersion = 1;
   std::uint32_t version = kVersion;
-  std::uint32_t kind = 0;  // 0 open, 1 save
+  std::uint32_t kind = 0;     // 0 open, 1 save
   std::uint32_t options = 0;  // the system's file-dialog flags
   std::string title, filter, initialFolder, defaultExtension, fileName;
 

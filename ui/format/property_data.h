@@ -19,11 +19,11 @@ struct WindowProperties {
   std::uint32_t positionMode = 0;  // 0 normal, 1 centred, 2 minimised, 3 maximised
   std::uint32_t movable = 1;
   std::uint32_t musicPlayCount = 0, enterMovesFocus = 0, escCloses = 0, f1OpensHelp = 0, helpContext = 0;
-  std::uint32_t shownInTaskBar = 1;                  // from version 2
-  std::uint32_t dragByAnyPoint = 0, shape = 0;       // from version 3
-  std::uint32_t alwaysOnTop = 0;                     // from version 4
-  std::uint32_t keepCaptionActive = 0;               // from version 5
-  std::string className;                             // from version 6
+  std::uint32_t shownInTaskBar = 1;             // from version 2
+  std::uint32_t dragByAnyPoint = 0, shape = 0;  // from version 3
+  std::uint32_t alwaysOnTop = 0;                // from version 4
+  std::uint32_t keepCaptionActive = 0;          // from version 5
+  std::string className;                        // from version 6
   std::string backgroundPicture, icon, backgroundMusic;
   std::string caption, helpFile;
 

@@ -16,8 +16,7 @@ bool visitUnit(Io& io, UnitRecord& u) {
          io.i32(u.width) && io.i32(u.height) && io.reserved(4) /* cursor-handle slot */ && io.u32(u.parentId) &&
          visitIds(io, u.children) && io.counted(u.cursor) && io.zeroTerminated(u.tag) && io.reserved(4) &&
          io.u32(u.flags) && io.u32(u.focusOrder) &&
-         io.list(u.bindings, 8,
-                 [](Io& io, EventBinding& b) { return io.i32(b.event) && io.u32(b.handler); }) &&
+         io.list(u.bindings, 8, [](Io& io, EventBinding& b) { return io.i32(b.event) && io.u32(b.handler); }) &&
          io.reserved(20) && io.rest(u.propertyData);
 }
 

@@ -57,21 +57,13 @@ OwnedBitmap bitmapFromPicture(std::string_view bytes) {
   std::optional<Pixels> pixels;
   switch (recognisePicture(bytes)) {
     case PictureFormat::jpeg:
-    case PictureFormat::gif:
-      return bitmapThroughOle(bytes);
-    case PictureFormat::bmp:
-      pixels = decodeBmp(bytes);
-      break;
+    case PictureFormat::gif: return bitmapThroughOle(bytes);
+    case PictureFormat::bmp: pixels = decodeBmp(bytes); break;
     case PictureFormat::icon:
-    case PictureFormat::cursor:
-      pixels = decodeIconImage(bytes);
-      break;
+    case PictureFormat::cursor: pixels = decodeIconImage(bytes); break;
     case PictureFormat::pcx8:
-    case PictureFormat::pcx1:
-      pixels = decodePcx(bytes);
-      break;
-    case PictureFormat::none:
-      break;
+    case PictureFormat::pcx1: pixels = decodePcx(bytes); break;
+    case PictureFormat::none: break;
   }
   return pixels ? bitmapFromPixels(*pixels) : nullptr;
 }

@@ -61,7 +61,8 @@ constexpr std::array<std::string_view, kMarkSide> kRadio = {
 bool insideRing(int x, int y) {
   const std::string_view row = kRadio[static_cast<std::size_t>(y)];
   const std::size_t first = row.find('o'), last = row.rfind('o');
-  return static_cast<std::size_t>(x) > first && static_cast<std::size_t>(x) < last && row[static_cast<std::size_t>(x)] != 'o';
+  return static_cast<std::size_t>(x) > first && static_cast<std::size_t>(x) < last &&
+         row[static_cast<std::size_t>(x)] != 'o';
 }
 
 }  // namespace

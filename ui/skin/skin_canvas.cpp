@@ -15,7 +15,8 @@ int channel(Colour c, int shift) { return static_cast<int>((c >> shift) & 0xFF);
 
 Colour Canvas::at(int x, int y) const {
   assert(inside(x, y));
-  return swapRedBlue(pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)]);
+  return swapRedBlue(
+      pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)]);
 }
 
 void Canvas::set(int x, int y, Colour colour) {

@@ -41,7 +41,8 @@ class Canvas {
  public:
   // `pixels` holds width × height pixels, top row first.
   Canvas(std::span<std::uint32_t> pixels, int width, int height) : pixels_(pixels), width_(width), height_(height) {
-    assert(width >= 0 && height >= 0 && pixels.size() >= static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    assert(width >= 0 && height >= 0 &&
+           pixels.size() >= static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
   }
 
   int width() const { return width_; }

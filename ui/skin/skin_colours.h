@@ -37,6 +37,8 @@ struct SystemColours {
 inline constexpr Colour kDisabledBorderDrop = 0x202020;
 inline constexpr Colour kDisabledCornerDrop = 0x151515;
 inline constexpr Colour kDisabledCornerSideDrop = 0x111111;
-inline constexpr Colour disabledBorder(const SystemColours& system) { return minus24(system.buttonFace, kDisabledBorderDrop); }
+inline constexpr Colour disabledBorder(const SystemColours& system) {
+  return minus24(system.buttonFace, kDisabledBorderDrop);
+}
 
 }  // namespace skin

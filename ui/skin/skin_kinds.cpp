@@ -8,20 +8,15 @@ namespace {
 
 Kind buttonKind(const WindowFacts& w) {
   switch (w.style & style::kButtonType) {
-    case style::kPushButton:
-      return w.style == style::kBarePushButton && !w.hasText ? Kind::none : Kind::pushButton;
-    case style::kDefaultPushButton:
-      return Kind::pushButton;
+    case style::kPushButton: return w.style == style::kBarePushButton && !w.hasText ? Kind::none : Kind::pushButton;
+    case style::kDefaultPushButton: return Kind::pushButton;
     case style::kCheckBox:
     case style::kAutoCheckBox:
     case style::kThreeState:
-    case style::kAutoThreeState:
-      return w.style & style::kPushLike ? Kind::pushButton : Kind::checkBox;
+    case style::kAutoThreeState: return w.style & style::kPushLike ? Kind::pushButton : Kind::checkBox;
     case style::kRadioButton:
-    case style::kAutoRadioButton:
-      return w.style & style::kPushLike ? Kind::pushButton : Kind::radioButton;
-    case style::kGroupBox:
-      return Kind::groupBox;
+    case style::kAutoRadioButton: return w.style & style::kPushLike ? Kind::pushButton : Kind::radioButton;
+    case style::kGroupBox: return Kind::groupBox;
     default:  // owner-drawn, user buttons, push boxes, split buttons, command links
       return Kind::none;
   }

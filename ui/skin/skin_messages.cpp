@@ -17,22 +17,17 @@ void setFlag(Flags& flags, Flags flag, bool on) { flags = on ? flags | flag : fl
 Handling buttonMessage(Flags& flags, Message message, std::uintptr_t argument) {
   switch (message) {
     case Message::paint:
-    case Message::setText:
-      return kDefaultThenRepaint;
-    case Message::eraseBackground:
-      return {Procedure::own, Repaint::none, false, true};
+    case Message::setText: return kDefaultThenRepaint;
+    case Message::eraseBackground: return {Procedure::own, Repaint::none, false, true};
     case Message::setCheck:
       setFlag(flags, ticked, argument == 1);
       setFlag(flags, indeterminate, argument == 2);
       return kOwnThenRepaint;
-    case Message::setPushed:
-      setFlag(flags, pushed, argument != 0);
-      return kOwnThenRepaint;
+    case Message::setPushed: setFlag(flags, pushed, argument != 0); return kOwnThenRepaint;
     case Message::setStyle:
       setFlag(flags, defaultButton, isDefaultPushStyle(static_cast<std::uint32_t>(argument)));
       return kOwnThenRepaint;
-    default:
-      return kUnchanged;
+    default: return kUnchanged;
   }
 }
 
@@ -40,8 +35,7 @@ Handling kindMessage(Kind kind, Flags& flags, Message message, std::uintptr_t ar
   switch (kind) {
     case Kind::pushButton:
     case Kind::checkBox:
-    case Kind::radioButton:
-      return buttonMessage(flags, message, argument);
+    case Kind::radioButton: return buttonMessage(flags, message, argument);
     case Kind::editBox:
       if (message == Message::paint || message == Message::nonClientPaint || message == Message::scroll)
         return {Procedure::own, Repaint::frame};
@@ -61,8 +55,7 @@ Handling kindMessage(Kind kind, Flags& flags, Message message, std::uintptr_t ar
     case Kind::groupBox:
       if (message == Message::paint || message == Message::nonClientPaint) return kDefaultThenRepaint;
       return kUnchanged;
-    default:
-      return kUnchanged;
+    default: return kUnchanged;
   }
 }
 
@@ -71,13 +64,9 @@ Handling kindMessage(Kind kind, Flags& flags, Message message, std::uintptr_t ar
 Handling handleMessage(Kind kind, Flags& flags, Message message, std::uintptr_t argument, bool leftButtonHeld) {
   switch (message) {
     case Message::focusGained:
-    case Message::focusLost:
-      setFlag(flags, focused, message == Message::focusGained);
-      return kOwnThenRepaint;
+    case Message::focusLost: setFlag(flags, focused, message == Message::focusGained); return kOwnThenRepaint;
     case Message::enabled:
-    case Message::disabled:
-      setFlag(flags, disabled, message == Message::disabled);
-      return kOwnThenRepaint;
+    case Message::disabled: setFlag(flags, disabled, message == Message::disabled); return kOwnThenRepaint;
     case Message::mouseMove:
       // Only the first move lights the control; the leave notice puts it out again.
       if ((flags & hover) || leftButtonHeld) return kUnchanged;
@@ -87,8 +76,7 @@ Handling handleMessage(Kind kind, Flags& flags, Message message, std::uintptr_t 
       if (!(flags & hover)) return kUnchanged;
       flags &= ~hover;
       return kOwnThenRepaint;
-    default:
-      return kindMessage(kind, flags, message, argument);
+    default: return kindMessage(kind, flags, message, argument);
   }
 }
 

@@ -9,21 +9,31 @@
 namespace skin {
 
 enum class Message {
-  focusGained, focusLost,
-  enabled, disabled,
-  mouseMove, mouseLeave,
-  paint, nonClientPaint, setText, eraseBackground,
-  setCheck, setPushed, setStyle,  // their argument: the check state, pushed or not, the new style
-  scroll, nonClientMouseMove,
-  leftButtonDown, leftButtonUp,
+  focusGained,
+  focusLost,
+  enabled,
+  disabled,
+  mouseMove,
+  mouseLeave,
+  paint,
+  nonClientPaint,
+  setText,
+  eraseBackground,
+  setCheck,
+  setPushed,
+  setStyle,  // their argument: the check state, pushed or not, the new style
+  scroll,
+  nonClientMouseMove,
+  leftButtonDown,
+  leftButtonUp,
   other,
 };
 
 struct Handling {
   enum class Procedure { own, systemDefault } procedure = Procedure::own;
   enum class Repaint { none, whole, frame } repaint = Repaint::none;
-  bool trackMouseLeave = false;      // ask the system for a mouse-leave notice
-  bool askParentColours = false;     // the parent's button-colour message, for the brush and text colour
+  bool trackMouseLeave = false;   // ask the system for a mouse-leave notice
+  bool askParentColours = false;  // the parent's button-colour message, for the brush and text colour
   bool operator==(const Handling&) const = default;
 };
 

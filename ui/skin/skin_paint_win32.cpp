@@ -66,8 +66,9 @@ void drawText(HDC dc, HWND control, const skin::TextLayout& layout) {
   SetTextColor(dc, layout.colour);
   using H = skin::TextLayout::Horizontal;
   using V = skin::TextLayout::Vertical;
-  const UINT flags = (layout.wordWrap ? DT_WORDBREAK : DT_SINGLELINE) |
-                     (layout.horizontal == H::left ? DT_LEFT : layout.horizontal == H::right ? DT_RIGHT : DT_CENTER);
+  const UINT flags = (layout.wordWrap ? DT_WORDBREAK : DT_SINGLELINE) | (layout.horizontal == H::left    ? DT_LEFT
+                                                                         : layout.horizontal == H::right ? DT_RIGHT
+                                                                                                         : DT_CENTER);
   RECT box = rectOf(layout.box), measured = box;
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, flags | DT_CALCRECT);
   const int height = measured.bottom - measured.top, room = box.bottom - box.top;
@@ -114,25 +115,16 @@ void paintClient(HWND control, const SkinnedLook& look, HDC printed) {
     if (look.kind != Kind::pushButton) fillWithParentBrush(buffer, client, look.parent);
     skin::Canvas canvas = buffer.canvas();
     switch (look.kind) {
-      case Kind::pushButton:
-        text = skin::paintPushButton(canvas, look.scheme, look.flags, style, system);
-        break;
-      case Kind::checkBox:
-        text = skin::paintCheckBox(canvas, look.flags, style, system, look.parent.text);
-        break;
-      case Kind::radioButton:
-        text = skin::paintRadioButton(canvas, look.flags, style, system, look.parent.text);
-        break;
+      case Kind::pushButton: text = skin::paintPushButton(canvas, look.scheme, look.flags, style, system); break;
+      case Kind::checkBox: text = skin::paintCheckBox(canvas, look.flags, style, system, look.parent.text); break;
+      case Kind::radioButton: text = skin::paintRadioButton(canvas, look.flags, style, system, look.parent.text); break;
       case Kind::groupBox: {
         const SIZE caption = captionSize(buffer.dc(), control);
         text = skin::paintGroupBox(canvas, look.scheme, look.flags, system, caption.cx, caption.cy, look.parent.text);
         break;
       }
-      case Kind::upDown:
-        skin::paintUpDown(canvas, look.scheme, look.flags, style, system);
-        break;
-      default:
-        break;
+      case Kind::upDown: skin::paintUpDown(canvas, look.scheme, look.flags, style, system); break;
+      default: break;
     }
     if (text) drawText(buffer.dc(), control, *text);
     buffer.copyTo(screen, client);
@@ -164,8 +156,10 @@ void paintFrame(HWND control, const SkinnedLook& look, HDC printed) {
       button = skin::paintComboBoxFrame(canvas, look.scheme, look.flags, system, GetSystemMetrics(SM_CXVSCROLL));
     else
       skin::paintEditFrame(canvas, look.scheme, look.flags, system);
-    const RECT rings[] = {{0, 0, width, kRings}, {0, height - kRings, width, height},
-                          {0, kRings, kRings, height - kRings}, {width - kRings, kRings, width, height - kRings}};
+    const RECT rings[] = {{0, 0, width, kRings},
+                          {0, height - kRings, width, height},
+                          {0, kRings, kRings, height - kRings},
+                          {width - kRings, kRings, width, height - kRings}};
     for (const RECT& ring : rings) buffer.copyTo(screen, ring);
     if (button) buffer.copyTo(screen, rectOf(*button));
   }
@@ -181,14 +175,9 @@ void paintSkinned(HWND control, const SkinnedLook& look, skin::Handling::Repaint
   if (what == skin::Handling::Repaint::none || !IsWindowVisible(control)) return;
   switch (look.kind) {
     case Kind::editBox:
-    case Kind::comboBox:
-      paintFrame(control, look, printed);
-      break;
+    case Kind::comboBox: paintFrame(control, look, printed); break;
     case Kind::dropDownList:
-    case Kind::none:
-      break;
-    default:
-      paintClient(control, look, printed);
-      break;
+    case Kind::none: break;
+    default: paintClient(control, look, printed); break;
   }
 }

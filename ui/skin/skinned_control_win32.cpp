@@ -18,7 +18,8 @@ Message skinMessage(UINT msg, WPARAM wp) {
     case BM_SETCHECK: return Message::setCheck;
     case BM_SETSTATE: return Message::setPushed;
     case BM_SETSTYLE: return Message::setStyle;
-    case WM_HSCROLL: case WM_VSCROLL: return Message::scroll;
+    case WM_HSCROLL:
+    case WM_VSCROLL: return Message::scroll;
     case WM_NCMOUSEMOVE: return Message::nonClientMouseMove;
     case WM_LBUTTONDOWN: return Message::leftButtonDown;
     case WM_LBUTTONUP: return Message::leftButtonUp;
@@ -71,15 +72,14 @@ LRESULT SkinnedControl::subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM
                  reinterpret_cast<HDC>(wp));
     return result;
   }
-  const skin::Handling handling =
-      skin::handleMessage(kind_, flags_, skinMessage(msg, wp), wp, (wp & MK_LBUTTON) != 0);
+  const skin::Handling handling = skin::handleMessage(kind_, flags_, skinMessage(msg, wp), wp, (wp & MK_LBUTTON) != 0);
   if (handling.askParentColours) askParentColours(reinterpret_cast<HDC>(wp));
   if (handling.trackMouseLeave) {
     TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, hwnd, 0};
     TrackMouseEvent(&track);
   }
   const LRESULT result = handling.procedure == skin::Handling::Procedure::own ? DefSubclassProc(hwnd, msg, wp, lp)
-                                                                             : DefWindowProcW(hwnd, msg, wp, lp);
+                                                                              : DefWindowProcW(hwnd, msg, wp, lp);
   paintSkinned(hwnd, {kind_, flags_, schemeOf(owner_), parent_}, handling.repaint);
   return result;
 }

@@ -12,9 +12,7 @@ namespace {
 
 constexpr int kListHeight = 160;  // the dropped list, beyond the unit's own height
 
-DWORD listKindStyle(std::uint32_t kind) {
-  return kind == 0 ? CBS_SIMPLE : kind == 1 ? CBS_DROPDOWN : CBS_DROPDOWNLIST;
-}
+DWORD listKindStyle(std::uint32_t kind) { return kind == 0 ? CBS_SIMPLE : kind == 1 ? CBS_DROPDOWN : CBS_DROPDOWNLIST; }
 
 class ComboBox final : public StandardControlUnit {
  public:

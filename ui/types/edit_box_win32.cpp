@@ -23,10 +23,10 @@ class EditBox final : public Unit {
     if (p->alignment == 1) style |= ES_CENTER;
     if (p->alignment == 2) style |= ES_RIGHT;
     const UnitRecord& r = c.record;
-    HWND hwnd = CreateWindowExW(p->border ? WS_EX_CLIENTEDGE : 0, L"EDIT", wideFromGbk(p->text).c_str(), style, r.left,
-                                r.top, r.width, r.height, c.parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.controlId)), GetModuleHandleW(nullptr),
-                                nullptr);
+    HWND hwnd =
+        CreateWindowExW(p->border ? WS_EX_CLIENTEDGE : 0, L"EDIT", wideFromGbk(p->text).c_str(), style, r.left, r.top,
+                        r.width, r.height, c.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.controlId)),
+                        GetModuleHandleW(nullptr), nullptr);
     if (!hwnd || !attach(hwnd)) return false;
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(defaultGuiFont()), FALSE);
     if (p->maxLength) SendMessageW(hwnd, EM_LIMITTEXT, p->maxLength, 0);

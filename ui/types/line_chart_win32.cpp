@@ -74,7 +74,8 @@ class LineChart final : public OwnWindowUnit {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, look_.textColour & 0xFFFFFF);
     HGDIOBJ old = SelectObject(dc, defaultGuiFont());
-    const std::wstring title = wideFromGbk(look_.title), x = wideFromGbk(look_.xCaption), y = wideFromGbk(look_.yCaption);
+    const std::wstring title = wideFromGbk(look_.title), x = wideFromGbk(look_.xCaption),
+                       y = wideFromGbk(look_.yCaption);
     DrawTextW(dc, title.c_str(), -1, &r, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
     DrawTextW(dc, y.c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     DrawTextW(dc, x.c_str(), -1, &r, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);

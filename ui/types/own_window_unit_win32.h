@@ -12,9 +12,7 @@ class OwnWindowUnit : public Unit {
   virtual void paint(HDC dc) = 0;
   virtual LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-      case WM_PRINTCLIENT:
-        paint(reinterpret_cast<HDC>(wp));
-        return 0;
+      case WM_PRINTCLIENT: paint(reinterpret_cast<HDC>(wp)); return 0;
       case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd_, &ps);
@@ -22,10 +20,8 @@ class OwnWindowUnit : public Unit {
         EndPaint(hwnd_, &ps);
         return 0;
       }
-      case WM_ERASEBKGND:
-        return 1;
-      default:
-        return DefSubclassProc(hwnd_, msg, wp, lp);
+      case WM_ERASEBKGND: return 1;
+      default: return DefSubclassProc(hwnd_, msg, wp, lp);
     }
   }
 

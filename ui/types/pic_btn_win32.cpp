@@ -34,7 +34,10 @@ class PicBtn final : public OwnWindowUnit {
     switch (index) {
       case p::kind: return static_cast<std::int32_t>(data_.kind);
       case p::selected: return std::int32_t{selected_ ? 1 : 0};
-      case p::normal: case p::hover: case p::pressed: case p::disabled: return *picture(index - p::normal);
+      case p::normal:
+      case p::hover:
+      case p::pressed:
+      case p::disabled: return *picture(index - p::normal);
       case p::transparent: return static_cast<std::int32_t>(data_.transparentColour);
       default: return OwnWindowUnit::property(index);
     }
@@ -86,7 +89,9 @@ class PicBtn final : public OwnWindowUnit {
 
   HBITMAP chosenBitmap() const {
     if (!IsWindowEnabled(hwnd_) && bitmaps_[3]) return bitmaps_[3].get();
-    const HBITMAP forState = state_ == State::hover ? bitmaps_[1].get() : state_ == State::pressed ? bitmaps_[2].get() : nullptr;
+    const HBITMAP forState = state_ == State::hover     ? bitmaps_[1].get()
+                             : state_ == State::pressed ? bitmaps_[2].get()
+                                                        : nullptr;
     return forState ? forState : bitmaps_[0].get();
   }
 
@@ -181,7 +186,8 @@ class PicBtn final : public OwnWindowUnit {
 
   LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override {
     switch (msg) {
-      case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: return mouse(Input::leftDown, inside(lp), true);
+      case WM_LBUTTONDOWN:
+      case WM_LBUTTONDBLCLK: return mouse(Input::leftDown, inside(lp), true);
       case WM_MOUSEMOVE: return mouse(Input::move, pointerOver(lp), (wp & MK_LBUTTON) != 0);
       case WM_LBUTTONUP: return mouse(Input::leftUp, inside(lp), false);
       case WM_CAPTURECHANGED:

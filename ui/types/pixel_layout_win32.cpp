@@ -1,6 +1,5 @@
 #include "ui/types/pixel_layout_win32.h"
 
-
 namespace {
 
 constexpr int kLayoutDpi = 96;

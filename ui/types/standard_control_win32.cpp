@@ -6,10 +6,9 @@
 bool StandardControlUnit::createControl(const UnitContext& c, const wchar_t* className, DWORD style,
                                         std::string_view text, std::string_view font, int height) {
   const UnitRecord& r = c.record;
-  HWND hwnd = CreateWindowExW(0, className, wideFromGbk(text).c_str(), WS_CHILD | WS_CLIPSIBLINGS | c.style | style,
-                              r.left, r.top, r.width, height, c.parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.controlId)), GetModuleHandleW(nullptr),
-                              nullptr);
+  HWND hwnd = CreateWindowExW(
+      0, className, wideFromGbk(text).c_str(), WS_CHILD | WS_CLIPSIBLINGS | c.style | style, r.left, r.top, r.width,
+      height, c.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.controlId)), GetModuleHandleW(nullptr), nullptr);
   if (!hwnd || !attach(hwnd)) return false;
   font_ = fontFromProperty(font);
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOrDefault(font_)), FALSE);

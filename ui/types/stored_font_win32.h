@@ -11,6 +11,4 @@
 OwnedFont fontFromProperty(std::string_view logfont);
 
 // The font to draw with: `font`, or the default GUI font.
-inline HFONT fontOrDefault(const OwnedFont& font) {
-  return font ? font.get() : defaultGuiFont();
-}
+inline HFONT fontOrDefault(const OwnedFont& font) { return font ? font.get() : defaultGuiFont(); }

@@ -7,14 +7,22 @@
 namespace {
 
 const UnitType kTypes[] = {
-    {type_word::EditBox, createEditBox, true},       {type_word::PicBox, createPicBox, true},
-    {type_word::ShapeBox, createShapeBox, true},     {type_word::Label, createLabel, true},
-    {type_word::CheckBox, createCheckBox, true},     {type_word::TransLabel, createTransLabel, true},
-    {type_word::PicBtn, createPicBtn, true},         {type_word::Button, createButton, true},
-    {type_word::ComboBox, createComboBox, true},     {type_word::Tab, createTab, true},
-    {type_word::Timer, createTimer, false},          {type_word::CommonDlg, createCommonDlg, false},
-    {type_word::LineChart, createLineChart, true},   {type_word::SysVolume, createSoundEngineUnit, false},
-    {type_word::WaveRecord, createSoundEngineUnit, false}, {type_word::WaveInForm, createSoundEngineUnit, false},
+    {type_word::EditBox, createEditBox, true},
+    {type_word::PicBox, createPicBox, true},
+    {type_word::ShapeBox, createShapeBox, true},
+    {type_word::Label, createLabel, true},
+    {type_word::CheckBox, createCheckBox, true},
+    {type_word::TransLabel, createTransLabel, true},
+    {type_word::PicBtn, createPicBtn, true},
+    {type_word::Button, createButton, true},
+    {type_word::ComboBox, createComboBox, true},
+    {type_word::Tab, createTab, true},
+    {type_word::Timer, createTimer, false},
+    {type_word::CommonDlg, createCommonDlg, false},
+    {type_word::LineChart, createLineChart, true},
+    {type_word::SysVolume, createSoundEngineUnit, false},
+    {type_word::WaveRecord, createSoundEngineUnit, false},
+    {type_word::WaveInForm, createSoundEngineUnit, false},
 };
 
 }  // namespace

@@ -18,8 +18,10 @@ Styles stylesOf(const WindowProperties& p, bool owned) {
   if (border == 0) {
     s.style |= WS_POPUP;
   } else {
-    if (!p.caption.empty() || p.controlBox) s.style |= WS_CAPTION | (p.controlBox ? WS_SYSMENU : 0);
-    else s.style |= WS_BORDER;
+    if (!p.caption.empty() || p.controlBox)
+      s.style |= WS_CAPTION | (p.controlBox ? WS_SYSMENU : 0);
+    else
+      s.style |= WS_BORDER;
     if (border == 1 || border == 3 || border == 5) s.style |= WS_THICKFRAME;
     if (border == 3 || border == 4) s.exStyle |= WS_EX_TOOLWINDOW;
     if (border == 5 || border == 6) s.exStyle |= WS_EX_CLIENTEDGE;
@@ -84,10 +86,8 @@ std::optional<PropertyValue> WindowUnit::property(int index) const {
     }
     case window_property::alwaysOnTop:
       return std::int32_t{(GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0};
-    case window_property::icon:
-      return properties_.icon;
-    default:
-      return Unit::property(index);
+    case window_property::icon: return properties_.icon;
+    default: return Unit::property(index);
   }
 }
 
@@ -95,8 +95,7 @@ bool WindowUnit::setProperty(int index, const PropertyValue& value) {
   const auto* number = std::get_if<std::int32_t>(&value);
   const auto* text = std::get_if<std::string>(&value);
   switch (index) {
-    case window_property::caption:
-      return text && SetWindowTextW(hwnd_, wideFromGbk(*text).c_str());
+    case window_property::caption: return text && SetWindowTextW(hwnd_, wideFromGbk(*text).c_str());
     case window_property::alwaysOnTop:
       return number && SetWindowPos(hwnd_, *number ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -105,7 +104,6 @@ bool WindowUnit::setProperty(int index, const PropertyValue& value) {
       properties_.icon = *text;
       applyIcon();
       return true;
-    default:
-      return Unit::setProperty(index, value);
+    default: return Unit::setProperty(index, value);
   }
 }

@@ -9,7 +9,8 @@ namespace {
 // A mono image's peak is set after its channels are folded together, not before.
 void levelFor(Stereo& sound, int channels) {
   if (channels == 1)
-    for (std::size_t i = 0; i < sound.frames(); ++i) sound.left[i] = sound.right[i] = 0.5f * (sound.left[i] + sound.right[i]);
+    for (std::size_t i = 0; i < sound.frames(); ++i)
+      sound.left[i] = sound.right[i] = 0.5f * (sound.left[i] + sound.right[i]);
   normalisePeak(sound, kPeakLevel);
 }
 

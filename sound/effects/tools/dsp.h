@@ -26,7 +26,7 @@ class Oscillator {
  public:
   explicit Oscillator(double rate, double phase = 0.0) : rate_(rate), phase_(phase) {}
   float sine(double hz);
-  float saw(double hz);     // softened by a one-pole so its top end does not alias harshly
+  float saw(double hz);  // softened by a one-pole so its top end does not alias harshly
   float square(double hz, double duty = 0.5);
   float triangle(double hz);
 

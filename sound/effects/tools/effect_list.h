@@ -8,11 +8,11 @@
 // Chunks an image carries besides "fmt " and "data".
 enum class ExtraChunks {
   none,
-  lampMarkers,    // after data: smpl, cue, LIST (adtl), LIST (INFO), muma, chrp, bext
-  id3Tag,         // after data: an "ID3x" chunk holding a 4,242-byte ID3v2 tag
-  factBeforeData, // fact between fmt and data
-  factAfterData,  // fact after data
-  infoList,       // after data: LIST (INFO) naming the software
+  lampMarkers,     // after data: smpl, cue, LIST (adtl), LIST (INFO), muma, chrp, bext
+  id3Tag,          // after data: an "ID3x" chunk holding a 4,242-byte ID3v2 tag
+  factBeforeData,  // fact between fmt and data
+  factAfterData,   // fact after data
+  infoList,        // after data: LIST (INFO) naming the software
 };
 
 enum class Coding { pcm, pcm18ByteFormat, mpegLayer3 };
@@ -24,12 +24,12 @@ inline constexpr int kLayer3FrameSamples = 576;
 inline constexpr int kLayer3CodecDelay = 1393;
 
 struct EffectRow {
-  int number;                 // FX-nn
-  const char8_t* caption;     // for the build report
+  int number;              // FX-nn
+  const char8_t* caption;  // for the build report
   Coding coding;
-  int channels, rate, bits;   // bits 0 for MPEG Layer-3
-  std::uint32_t dataBytes;    // the "data" chunk's size
-  std::uint32_t imageBytes;   // the whole image
+  int channels, rate, bits;  // bits 0 for MPEG Layer-3
+  std::uint32_t dataBytes;   // the "data" chunk's size
+  std::uint32_t imageBytes;  // the whole image
   ExtraChunks extras;
   Recipe recipe;
 };

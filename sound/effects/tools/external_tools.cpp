@@ -36,7 +36,8 @@ std::vector<float> decodePcm16(const Bytes& wav, int& rate) {
       // A stream written to a pipe cannot go back to fill in its size: take what is there.
       const std::size_t end = std::min(wav.size(), at + 8 + size);
       std::vector<float> out;
-      for (std::size_t i = at + 8; i + 1 < end; i += 2) out.push_back(float(std::int16_t(wav[i] | wav[i + 1] << 8)) / 32768.0f);
+      for (std::size_t i = at + 8; i + 1 < end; i += 2)
+        out.push_back(float(std::int16_t(wav[i] | wav[i + 1] << 8)) / 32768.0f);
       return out;
     }
     at += 8 + size + (size & 1);
@@ -47,8 +48,8 @@ std::vector<float> decodePcm16(const Bytes& wav, int& rate) {
 std::vector<float> speak(const ExternalTools& tools, const SpeechRequest& request, int rate) {
   const std::string text(reinterpret_cast<const char*>(request.text));
   const std::string command = shellQuoted(tools.espeak) + " --stdout -v " + shellQuoted(request.voice) + " -s " +
-                              std::to_string(request.wordsPerMinute) + " -p " + std::to_string(request.pitch) +
-                              " " + shellQuoted(text);
+                              std::to_string(request.wordsPerMinute) + " -p " + std::to_string(request.pitch) + " " +
+                              shellQuoted(text);
   int spokenRate = 0;
   std::vector<float> samples = decodePcm16(runCapturing(command), spokenRate);
   trimSilence(samples);
@@ -62,13 +63,12 @@ Bytes encodeLayer3(const ExternalTools& tools, const std::vector<float>& samples
   const Bytes wav = buildWavImage(pcmFormat(1, 24000, 16, false), {}, encodePcm(mono, 1, 16, samples.size()), {});
   const std::string in = tools.workDir + "/fanfare.wav", out = tools.workDir + "/fanfare.mp3";
   std::ofstream(in, std::ios::binary).write(reinterpret_cast<const char*>(wav.data()), std::streamsize(wav.size()));
-  runCapturing(shellQuoted(tools.lame) + " --quiet -t -b 32 --cbr -m m --resample 24 --noreplaygain " + shellQuoted(in) +
-               " " + shellQuoted(out));
+  runCapturing(shellQuoted(tools.lame) + " --quiet -t -b 32 --cbr -m m --resample 24 --noreplaygain " +
+               shellQuoted(in) + " " + shellQuoted(out));
   const std::string written = readWholeFile(out).bytes;
   Bytes stream(written.begin(), written.end());
   constexpr std::size_t kFrameBytes = 96;
-  if (stream.size() % kFrameBytes)
-    throw std::runtime_error("lame gave a stream that is not whole 96-byte frames");
+  if (stream.size() % kFrameBytes) throw std::runtime_error("lame gave a stream that is not whole 96-byte frames");
   for (std::size_t at = 0; at < stream.size(); at += kFrameBytes) {
     // MPEG-2, Layer III, 32 kbit/s, 24 kHz, no padding: every frame is exactly 96 bytes.
     if (stream[at] != 0xFF || (stream[at + 1] & 0xFE) != 0xF2 || (stream[at + 2] & 0xFE) != 0x44)

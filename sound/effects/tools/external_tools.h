@@ -21,7 +21,7 @@ struct SpeechRequest {
   const char8_t* text;  // UTF-8, whatever the build's character set
   const char* voice;    // espeak-ng voice, e.g. "cmn", "yue", "en+m3"
   int wordsPerMinute;
-  int pitch;            // 0…99
+  int pitch;  // 0…99
 };
 
 // Leading and trailing samples quieter than -48 dBFS removed.

@@ -64,7 +64,7 @@ std::vector<RiffChunk> lampMarkerChunks(std::uint32_t frames) {
   putLe32(bext, 0);
   putLe16(bext, 1);
   putText(bext, "", 64 + 190);
-  return {makeChunk("smpl", smpl), makeChunk("cue ", cue),   makeChunk("LIST", adtl), makeChunk("LIST", info),
+  return {makeChunk("smpl", smpl), makeChunk("cue ", cue),  makeChunk("LIST", adtl), makeChunk("LIST", info),
           makeChunk("muma", muma), makeChunk("chrp", chrp), makeChunk("bext", bext)};
 }
 
@@ -75,7 +75,7 @@ RiffChunk id3Chunk() {
     putText(f, id, 4);
     const std::uint32_t size = std::uint32_t(text.size() + 1);
     for (int shift = 24; shift >= 0; shift -= 8) f.push_back(std::uint8_t(size >> shift));
-    putLe16(f, 0);  // flags
+    putLe16(f, 0);   // flags
     f.push_back(0);  // ISO-8859-1
     putText(f, text, text.size());
     return f;
@@ -93,4 +93,6 @@ RiffChunk id3Chunk() {
   return makeChunk("ID3x", tag);
 }
 
-RiffChunk softwareInfoList() { return makeChunk("LIST", listOf("INFO", {subChunk("ISFT", textBody("Lanxing FX", 12))})); }
+RiffChunk softwareInfoList() {
+  return makeChunk("LIST", listOf("INFO", {subChunk("ISFT", textBody("Lanxing FX", 12))}));
+}

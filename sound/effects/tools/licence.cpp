@@ -13,7 +13,9 @@ std::string lower(std::string_view s) {
   return out;
 }
 
-bool contains(std::string_view text, std::string_view part) { return lower(text).find(lower(part)) != std::string::npos; }
+bool contains(std::string_view text, std::string_view part) {
+  return lower(text).find(lower(part)) != std::string::npos;
+}
 
 // Shell-style '*' and '?' ('*' also crosses '/', as in Debian's copyright format).
 bool matches(std::string_view pattern, std::string_view name) {
@@ -103,7 +105,8 @@ std::string machineReadable(const std::vector<Paragraph>& all, std::string_view 
 
 std::string licenceOf(std::string_view copyright, std::string_view file) {
   const std::vector<Paragraph> all = paragraphs(copyright);
-  if (contains(all.front().text.substr(0, all.front().text.find('\n')), "copyright-format")) return machineReadable(all, file);
+  if (contains(all.front().text.substr(0, all.front().text.find('\n')), "copyright-format"))
+    return machineReadable(all, file);
   std::string notice;
   for (const Paragraph& p : all)
     if (!contains(p.text, "packaging")) notice += p.text;

@@ -30,9 +30,7 @@ std::vector<BuiltEffect> buildAll(const ExternalTools& tools) {
   auto work = [&](std::size_t first, std::exception_ptr& failed) {
     try {
       for (std::size_t i = first; i < kEffectRows.size(); i += 2) built[i] = buildEffect(kEffectRows[i], tools);
-    } catch (...) {
-      failed = std::current_exception();
-    }
+    } catch (...) { failed = std::current_exception(); }
   };
   std::thread other(work, 1, std::ref(failure[1]));
   work(0, failure[0]);
@@ -57,14 +55,16 @@ int main(int argc, char** argv) {
   try {
     given = options(argc, argv);
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "make_effects: %s\nusage: make_effects <output> --work <folder> --midi <folder> --sources <folder> "
-                 "--espeak <path> --lame <path> --fluidsynth <path> --sox <path> [--wavs <folder>]\n", e.what());
+    std::fprintf(stderr,
+                 "make_effects: %s\nusage: make_effects <output> --work <folder> --midi <folder> --sources <folder> "
+                 "--espeak <path> --lame <path> --fluidsynth <path> --sox <path> [--wavs <folder>]\n",
+                 e.what());
     return 2;
   }
   try {
     checkSourceLicences(given["--sources"]);
     const ExternalTools tools{given["--espeak"], given["--lame"], given["--fluidsynth"], given["--sox"],
-                              given["--work"], given["--midi"], given["--sources"]};
+                              given["--work"],   given["--midi"], given["--sources"]};
     const std::vector<BuiltEffect> built = buildAll(tools);
     Bytes blob;
     std::set<Bytes> distinct;
@@ -74,10 +74,11 @@ int main(int argc, char** argv) {
       putLe32(blob, 1);
       putLe32(blob, std::uint32_t(e.image.size()));
       blob.insert(blob.end(), e.image.begin(), e.image.end());
-      if (!distinct.insert(e.image).second) throw std::runtime_error("FX-" + std::to_string(row.number) + " repeats an image");
+      if (!distinct.insert(e.image).second)
+        throw std::runtime_error("FX-" + std::to_string(row.number) + " repeats an image");
       std::printf("FX-%02d %-12s peak %6.2f dBFS  rms %6.2f dBFS  silent %3.0f%%  clipped runs %zu\n", row.number,
-                  reinterpret_cast<const char*>(row.caption), e.levels.peakDb, e.levels.rmsDb, e.levels.silentShare * 100,
-                  e.levels.clippedRuns);
+                  reinterpret_cast<const char*>(row.caption), e.levels.peakDb, e.levels.rmsDb,
+                  e.levels.silentShare * 100, e.levels.clippedRuns);
       if (given.count("--wavs")) {
         char name[16];
         std::snprintf(name, sizeof name, "/FX-%02d.wav", row.number);

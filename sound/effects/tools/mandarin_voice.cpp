@@ -50,7 +50,8 @@ std::vector<float> spokenMandarin(const ExternalTools& tools, std::u8string_view
     }
     const std::u8string_view name = syllableOf(character);
     if (name.empty())
-      throw std::runtime_error("no syllable for '" + std::string(reinterpret_cast<const char*>(character.data()), character.size()) + "'");
+      throw std::runtime_error("no syllable for '" +
+                               std::string(reinterpret_cast<const char*>(character.data()), character.size()) + "'");
     const std::vector<float> s = syllable(tools, name, rate);
     const std::size_t start = out.size() - std::min(out.size(), overlap);
     out.resize(std::max(out.size(), start + s.size()));

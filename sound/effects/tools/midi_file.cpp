@@ -70,8 +70,9 @@ Bytes midiFile(const std::vector<MidiNote>& notes, double endSeconds) {
     events.push_back({off, 1, {std::uint8_t(0x80 | channel), dataByte(n.key), 0}});
     end = std::max(end, off);
   }
-  std::stable_sort(events.begin(), events.end(),
-                   [](const Event& a, const Event& b) { return std::tie(a.tick, a.order) < std::tie(b.tick, b.order); });
+  std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
+    return std::tie(a.tick, a.order) < std::tie(b.tick, b.order);
+  });
   Bytes track;
   // 500,000 µs per quarter note: 120 beats a minute, so 480 ticks a quarter make 960 a second.
   track.insert(track.end(), {0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20});

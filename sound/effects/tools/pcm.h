@@ -10,9 +10,9 @@
 Bytes encodePcm(const Stereo& s, int channels, int bits, std::size_t frames);
 
 struct Levels {
-  double peakDb = -200;     // dBFS of the largest sample
-  double rmsDb = -200;      // dBFS over the whole sound
-  double silentShare = 0;   // share of 20 ms windows below -50 dBFS
+  double peakDb = -200;         // dBFS of the largest sample
+  double rmsDb = -200;          // dBFS over the whole sound
+  double silentShare = 0;       // share of 20 ms windows below -50 dBFS
   std::size_t clippedRuns = 0;  // runs of 3 or more samples at full scale
 };
 

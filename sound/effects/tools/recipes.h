@@ -69,4 +69,3 @@ Stereo ghostWoo(const RenderContext&);
 Stereo gloomyBed(const RenderContext&);
 Stereo horrorBed(const RenderContext&);
 Stereo weirdBed(const RenderContext&);
-

@@ -17,9 +17,13 @@ std::string_view scoreOf(int effect) {
 
 }  // namespace
 
-Stereo playedScore(const RenderContext& c) { return fitted(renderScoreFile(c.tools, scoreOf(c.effect), c.rate), c.frames); }
+Stereo playedScore(const RenderContext& c) {
+  return fitted(renderScoreFile(c.tools, scoreOf(c.effect), c.rate), c.frames);
+}
 
-Stereo scoredLoop(const RenderContext& c) { return foldedLoop(renderScoreFile(c.tools, scoreOf(c.effect), c.rate), c.frames); }
+Stereo scoredLoop(const RenderContext& c) {
+  return foldedLoop(renderScoreFile(c.tools, scoreOf(c.effect), c.rate), c.frames);
+}
 
 Stereo scoredSound(const RenderContext& c) {
   // A score longer than its effect is faded out at the cut.

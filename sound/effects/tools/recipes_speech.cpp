@@ -62,8 +62,11 @@ Stereo comicHelp(const RenderContext& c) {
   // Cries for help at silly pitches, with slide whistles and boings between them.
   Stereo s = c.blank();
   Rng rng(c.seed);
-  const MandarinLine lines[] = {{u8"救命啊！", 1.0},  {u8"救命啊——", 1.35}, {u8"快来人啊！", 1.15},
-                                {u8"救救我吧！", 0.8}, {u8"救命啊，救命啊！", 1.25}};
+  const MandarinLine lines[] = {{u8"救命啊！", 1.0},
+                                {u8"救命啊——", 1.35},
+                                {u8"快来人啊！", 1.15},
+                                {u8"救救我吧！", 0.8},
+                                {u8"救命啊，救命啊！", 1.25}};
   double t = 0.2;
   for (int round = 0; t < c.seconds() - 2.5; ++round) {
     auto words = mandarinWithin(c, lines[round % 5], 2.2);
@@ -105,8 +108,9 @@ Stereo wowNotBad(const RenderContext& c) {
 
 Stereo fastForwardTalk(const RenderContext& c) {
   // A talk played at double speed: high and squeaky, words tumbling over each other.
-  const std::u8string_view talk{u8"各位朋友大家好，欢迎来到我们的直播间。今天天气很好，我们一起来聊一聊最近发生的"
-                                u8"有趣的事情。首先感谢大家的支持，有什么想听的歌，请在公屏上告诉我。"};
+  const std::u8string_view talk{
+      u8"各位朋友大家好，欢迎来到我们的直播间。今天天气很好，我们一起来聊一聊最近发生的"
+      u8"有趣的事情。首先感谢大家的支持，有什么想听的歌，请在公屏上告诉我。"};
   std::vector<float> words = spokenMandarin(c.tools, talk, c.rate);
   const std::size_t fit = c.frames - std::size_t(0.1 * c.rate);
   words = resample(words, int(words.size()), int(std::min(fit, words.size() / 2)));

@@ -14,8 +14,8 @@ double addLaugh(std::vector<Syllable>& out, double start, int count, double spac
                 Rng& rng, float loudness = 1.0f) {
   for (int k = 0; k < count; ++k) {
     const double p = pitch * std::pow(0.97, k) * rng.between(0.95, 1.06);
-    out.push_back({start + k * spacing, spacing * 0.55, vowel, p * 1.05, p * 0.92,
-                   loudness * float(1.0 - 0.04 * k), 0.15, 0.035, 0.0, 0.05});
+    out.push_back({start + k * spacing, spacing * 0.55, vowel, p * 1.05, p * 0.92, loudness * float(1.0 - 0.04 * k),
+                   0.15, 0.035, 0.0, 0.05});
   }
   return start + count * spacing;
 }
@@ -172,9 +172,12 @@ Stereo whistleDuel(const RenderContext& c) {
     for (std::size_t i = 0; i < phrase.size(); ++i) {
       const double u = double(i) / c.rate;
       double hz = base;
-      if (figure == 0) hz *= 1.0 + 0.08 * lfo.square(9.0);                       // trill
-      else if (figure == 1) hz *= std::pow(1.6, std::sin(M_PI * u / len)) * 0.8;  // glide up and down
-      else hz *= 1.0 + 0.03 * lfo.sine(6.0) + 0.2 * u / len;                     // warble rising
+      if (figure == 0)
+        hz *= 1.0 + 0.08 * lfo.square(9.0);  // trill
+      else if (figure == 1)
+        hz *= std::pow(1.6, std::sin(M_PI * u / len)) * 0.8;  // glide up and down
+      else
+        hz *= 1.0 + 0.03 * lfo.sine(6.0) + 0.2 * u / len;  // warble rising
       const double env = std::min({1.0, u / 0.03, (len - u) / 0.08});
       phrase[i] = float((osc.sine(hz) + 0.15 * breath.step(rng.bipolar())) * env);
     }

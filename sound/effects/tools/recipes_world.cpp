@@ -62,7 +62,8 @@ Stereo blownKiss(const RenderContext& c) {
   Rng rng(c.seed);
   Biquad smack = Biquad::bandPass(c.rate, 1800, 1.5);
   std::vector<float> lips(std::size_t(0.03 * c.rate));
-  for (std::size_t i = 0; i < lips.size(); ++i) lips[i] = smack.step(rng.bipolar()) * attackDecay(double(i) / c.rate, 0.001, 0.006) * 3;
+  for (std::size_t i = 0; i < lips.size(); ++i)
+    lips[i] = smack.step(rng.bipolar()) * attackDecay(double(i) / c.rate, 0.001, 0.006) * 3;
   mixIn(s, lips, 0.05);
   Syllable mwah{0.0, 0.28, Vowel::a, 260, 340, 0.8f, 0.35, 0.0, 0.0, 0.0};
   mixIn(s, renderVoice(c.rate, std::size_t(0.35 * c.rate), {mwah}, {1.17}, rng), 0.08);
@@ -83,7 +84,8 @@ Stereo carHorn(const RenderContext& c) {
     Biquad f = Biquad::bandPass(c.rate, 900, 0.8);
     for (std::size_t i = 0; i < blast.size(); ++i) {
       const double t = double(i) / c.rate;
-      blast[i] = softClip(2.0f * f.step(a.square(415) + b.square(494))) * float(std::min({1.0, t / 0.01, (len - t) / 0.02}));
+      blast[i] =
+          softClip(2.0f * f.step(a.square(415) + b.square(494))) * float(std::min({1.0, t / 0.01, (len - t) / 0.02}));
     }
     mixIn(s, blast, start);
   }
@@ -101,7 +103,8 @@ Stereo flies(const RenderContext& c) {
     const double base = fly ? 190 : 235;
     for (std::size_t i = 0; i < c.frames; ++i) {
       const double near = 0.5 + 0.5 * closeness.sine(fly ? 0.37 : 0.23);
-      buzz[i] = float(body.step(wing.saw(base * (1 + 0.06 * wander.sine(3.1 + fly)) + rng.between(-8, 8))) * (0.2 + 0.8 * near * near));
+      buzz[i] = float(body.step(wing.saw(base * (1 + 0.06 * wander.sine(3.1 + fly)) + rng.between(-8, 8))) *
+                      (0.2 + 0.8 * near * near));
     }
     mixIn(s, buzz, 0.0, 0.7f, fly ? 0.5f : -0.5f);
   }
@@ -113,7 +116,8 @@ Stereo lightsOn(const RenderContext& c) {
   Stereo s = c.blank();
   Rng rng(c.seed);
   mixIn(s, loadWadSound(c.tools, recording::gameData, "DSSWTCHN", c.rate), 0.02, 1.2f);
-  for (double t = 0.2; t < 1.2; t += rng.between(0.08, 0.25)) mixIn(s, drumHit(Drum::clave, c.rate, rng), t, 0.3f, float(rng.between(-0.5, 0.5)));
+  for (double t = 0.2; t < 1.2; t += rng.between(0.08, 0.25))
+    mixIn(s, drumHit(Drum::clave, c.rate, rng), t, 0.3f, float(rng.between(-0.5, 0.5)));
   std::vector<float> hum(c.frames);
   Oscillator mains(c.rate), buzz(c.rate);
   for (std::size_t i = 0; i < c.frames; ++i) {

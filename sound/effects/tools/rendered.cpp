@@ -50,7 +50,8 @@ Stereo renderScoreFile(const ExternalTools& tools, std::string_view name, int ra
 }
 
 Stereo loadRecording(const ExternalTools& tools, std::string_view path, int rate) {
-  return fromFloatPairs(runCapturing(soxToFloat(tools, shellQuoted(tools.sourceRoot + "/" + std::string(path)), rate)), rate);
+  return fromFloatPairs(runCapturing(soxToFloat(tools, shellQuoted(tools.sourceRoot + "/" + std::string(path)), rate)),
+                        rate);
 }
 
 Stereo loadWadSound(const ExternalTools& tools, std::string_view wadPath, std::string_view lump, int rate) {

@@ -12,13 +12,16 @@ int parseNoteName(std::string_view name) {
   if (name.size() < 2 || name[0] < 'A' || name[0] > 'G') return -1;
   int semis = kSemitone[name[0] - 'A'];
   std::size_t at = 1;
-  if (name[at] == '#') semis += 1, ++at;
-  else if (name[at] == 'b') semis -= 1, ++at;
+  if (name[at] == '#')
+    semis += 1, ++at;
+  else if (name[at] == 'b')
+    semis -= 1, ++at;
   if (at + 1 != name.size() || name[at] < '0' || name[at] > '8') return -1;
   return (name[at] - '0' + 1) * 12 + semis;
 }
 
-double addTune(std::vector<Note>& notes, std::string_view tune, double startBeat, double secondsPerBeat, Voicing voicing) {
+double addTune(std::vector<Note>& notes, std::string_view tune, double startBeat, double secondsPerBeat,
+               Voicing voicing) {
   double beat = startBeat;
   std::size_t at = 0;
   while (at < tune.size()) {
@@ -45,8 +48,8 @@ double addTune(std::vector<Note>& notes, std::string_view tune, double startBeat
 
 namespace {
 // Harmonics that fade faster the higher they are: piano, music box and bell colours.
-std::vector<float> additive(int rate, const Note& n, double tail, const std::vector<std::pair<double, double>>& partials,
-                            double decay) {
+std::vector<float> additive(int rate, const Note& n, double tail,
+                            const std::vector<std::pair<double, double>>& partials, double decay) {
   const double hz = noteHz(n.midi);
   std::vector<float> out(std::size_t((n.length + tail) * rate));
   for (const auto& [ratio, amp] : partials) {
@@ -96,8 +99,7 @@ std::vector<float> renderNote(const Note& n, int rate, Rng& rng) {
   switch (n.instrument) {
     case Instrument::piano:
       return additive(rate, n, 0.4, {{1, 1}, {2, 0.5}, {3, 0.3}, {4, 0.15}, {5, 0.1}, {6, 0.05}}, 1.2);
-    case Instrument::musicBox:
-      return additive(rate, n, 1.2, {{1, 1}, {3.0, 0.25}, {5.4, 0.1}}, 0.9);
+    case Instrument::musicBox: return additive(rate, n, 1.2, {{1, 1}, {3.0, 0.25}, {5.4, 0.1}}, 0.9);
     case Instrument::bell:
       return additive(rate, n, 2.0, {{1, 1}, {2.0, 0.6}, {2.76, 0.4}, {5.4, 0.25}, {8.9, 0.1}}, 2.5);
     case Instrument::pluck: return pluck(rate, n, rng);
@@ -105,7 +107,8 @@ std::vector<float> renderNote(const Note& n, int rate, Rng& rng) {
       Oscillator a(rate), b(rate);
       Biquad f = Biquad::lowPass(rate, 400);
       return sustained(rate, n, 0.002, 0.8, [&](double t) {
-        return (a.sine(hz * (1 + 0.1 * std::exp(-t / 0.05))) + 0.4 * b.sine(hz * 1.5) + 0.6 * f.step(rng.bipolar()) * std::exp(-t / 0.03)) *
+        return (a.sine(hz * (1 + 0.1 * std::exp(-t / 0.05))) + 0.4 * b.sine(hz * 1.5) +
+                0.6 * f.step(rng.bipolar()) * std::exp(-t / 0.03)) *
                std::exp(-t / 0.5);
       });
     }
@@ -173,15 +176,15 @@ Stereo renderScore(int rate, std::size_t frames, const std::vector<Note>& notes,
 MidiPatch generalMidiPatch(Instrument instrument) {
   switch (instrument) {
     case Instrument::piano: return {0, 0};
-    case Instrument::bell: return {0, 9};        // glockenspiel
+    case Instrument::bell: return {0, 9};  // glockenspiel
     case Instrument::musicBox: return {0, 10};
-    case Instrument::pluck: return {0, 45};      // pizzicato strings
-    case Instrument::brass: return {0, 61};      // brass section
+    case Instrument::pluck: return {0, 45};  // pizzicato strings
+    case Instrument::brass: return {0, 61};  // brass section
     case Instrument::strings: return {0, 48};
-    case Instrument::pad: return {0, 89};        // warm pad
-    case Instrument::bass: return {0, 32};       // acoustic bass
-    case Instrument::choir: return {0, 52};      // "ah" choir
-    case Instrument::lead: return {0, 73};       // flute
+    case Instrument::pad: return {0, 89};    // warm pad
+    case Instrument::bass: return {0, 32};   // acoustic bass
+    case Instrument::choir: return {0, 52};  // "ah" choir
+    case Instrument::lead: return {0, 73};   // flute
     case Instrument::timpani: return {0, 47};
   }
   return {};

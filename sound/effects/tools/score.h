@@ -28,7 +28,8 @@ struct Voicing {
 
 // Appends the notes of `tune`, starting at `startBeat` with `secondsPerBeat`. Returns the beat
 // after the last note.
-double addTune(std::vector<Note>& notes, std::string_view tune, double startBeat, double secondsPerBeat, Voicing voicing);
+double addTune(std::vector<Note>& notes, std::string_view tune, double startBeat, double secondsPerBeat,
+               Voicing voicing);
 
 // MIDI number of a note name such as "C4", "F#3" or "Bb5"; -1 for anything else.
 int parseNoteName(std::string_view name);

@@ -11,25 +11,49 @@
 // General MIDI drum keys (channel 10).
 namespace gm {
 enum Drum : int {
-  kick = 36, rim = 37, snare = 38, clap = 39, closedHat = 42, lowTom = 45, openHat = 46, crash = 49, highTom = 50,
-  tambourine = 54, cowbell = 56, highBongo = 60, lowBongo = 61, muteConga = 62, openConga = 63, lowConga = 64,
-  maracas = 70, claves = 75,
+  kick = 36,
+  rim = 37,
+  snare = 38,
+  clap = 39,
+  closedHat = 42,
+  lowTom = 45,
+  openHat = 46,
+  crash = 49,
+  highTom = 50,
+  tambourine = 54,
+  cowbell = 56,
+  highBongo = 60,
+  lowBongo = 61,
+  muteConga = 62,
+  openConga = 63,
+  lowConga = 64,
+  maracas = 70,
+  claves = 75,
 };
 // Drum kits of the soundfont (bank 128).
-enum Kit : int { standardKit = 0, roomKit = 8, powerKit = 16, electronicKit = 24, tr808Kit = 25, brushKit = 40, orchestraKit = 48 };
+enum Kit : int {
+  standardKit = 0,
+  roomKit = 8,
+  powerKit = 16,
+  electronicKit = 24,
+  tr808Kit = 25,
+  brushKit = 40,
+  orchestraKit = 48
+};
 }  // namespace gm
 
 // A drum struck at `start` seconds.
 MidiNote drumStroke(double start, int key, int velocity, int kit = gm::standardKit);
 
-// One line of a loop: one character per step (the first line of a loop is one bar), 'X' accent, 'x' normal, 'o' soft, '.' rest.
+// One line of a loop: one character per step (the first line of a loop is one bar), 'X' accent, 'x' normal, 'o' soft,
+// '.' rest.
 struct DrumLine {
   int key;
   std::string_view steps;
 };
 struct LoopShape {
-  int bars = 1;         // the pattern lines are one bar and repeat
-  double swing = 0.0;   // share of a step by which off-beat steps are late (0 … 0.5)
+  int bars = 1;        // the pattern lines are one bar and repeat
+  double swing = 0.0;  // share of a step by which off-beat steps are late (0 … 0.5)
   int kit = gm::standardKit;
 };
 // One pass of a loop `seconds` long; a loop's effect folds the ringing past the end back onto
@@ -37,8 +61,8 @@ struct LoopShape {
 std::vector<MidiNote> drumLoop(const std::vector<DrumLine>& lines, LoopShape shape, double seconds);
 
 struct EffectScore {
-  int effect;             // FX-nn
-  std::string_view name;  // sound/effects/midi/<name>.mid
+  int effect;                                      // FX-nn
+  std::string_view name;                           // sound/effects/midi/<name>.mid
   std::vector<MidiNote> (*notes)(double seconds);  // given the effect's length
 };
 

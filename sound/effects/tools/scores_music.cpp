@@ -51,16 +51,25 @@ std::vector<MidiNote> canonRingtoneScore(double) {
   const double beat = 0.45;
   Arrangement a;
   const char* ground = "D3:2 A2:2 B2:2 F#2:2 G2:2 D2:2 G2:2 A2:2 ";
-  for (int cycle = 0; cycle < 4; ++cycle) addTune(a.notes, ground, cycle * 16.0, beat, {Instrument::piano, 0.75f, -0.2f, 1.0});
-  addArpeggios(a.notes, {{62, 66, 69, 66}, {57, 61, 64, 61}, {59, 62, 66, 62}, {54, 57, 61, 57}, {55, 59, 62, 59}, {50, 54, 57, 54},
-                         {55, 59, 62, 59}, {57, 61, 64, 61}},
+  for (int cycle = 0; cycle < 4; ++cycle)
+    addTune(a.notes, ground, cycle * 16.0, beat, {Instrument::piano, 0.75f, -0.2f, 1.0});
+  addArpeggios(a.notes,
+               {{62, 66, 69, 66},
+                {57, 61, 64, 61},
+                {59, 62, 66, 62},
+                {54, 57, 61, 57},
+                {55, 59, 62, 59},
+                {50, 54, 57, 54},
+                {55, 59, 62, 59},
+                {57, 61, 64, 61}},
                beat, 2, 0.0, 4, {Instrument::pluck, 0.55f, 0.3f});
   const Voicing box{Instrument::musicBox, 0.9f, 0.0f, 1.0};
   addTune(a.notes, "F#5:2 E5:2 D5:2 C#5:2 B4:2 A4:2 B4:2 C#5:2", 16.0, beat, box);
   addTune(a.notes, "D5:2 C#5:2 B4:2 A4:2 G4:2 F#4:2 G4:2 E4:2", 32.0, beat, box);
-  addTune(a.notes, "D5:0.5 F#5:0.5 A5:0.5 G5:0.5 F#5:0.5 D5:0.5 F#5:0.5 E5:0.5 D5:0.5 B4:0.5 D5:0.5 A5:0.5 "
-                   "G5:0.5 B5:0.5 A5:0.5 G5:0.5 F#5:0.5 D5:0.5 E5:0.5 C#6:0.5 D6:0.5 F#6:0.5 A6:0.5 A5:0.5 "
-                   "B5:0.5 G5:0.5 A5:0.5 F#5:0.5 D5:0.5 D6:0.5 D6:0.75 C#6:0.25 D6:4",
+  addTune(a.notes,
+          "D5:0.5 F#5:0.5 A5:0.5 G5:0.5 F#5:0.5 D5:0.5 F#5:0.5 E5:0.5 D5:0.5 B4:0.5 D5:0.5 A5:0.5 "
+          "G5:0.5 B5:0.5 A5:0.5 G5:0.5 F#5:0.5 D5:0.5 E5:0.5 C#6:0.5 D6:0.5 F#6:0.5 A6:0.5 A5:0.5 "
+          "B5:0.5 G5:0.5 A5:0.5 F#5:0.5 D5:0.5 D6:0.5 D6:0.75 C#6:0.25 D6:4",
           48.0, beat, box);
   return a.midi();
 }
@@ -81,8 +90,9 @@ std::vector<MidiNote> gamblerEntranceScore(double) {
   for (int k = 0; k < 96; ++k)
     a.notes.push_back({k * beat / 4, beat / 4 * 0.9, k % 2 ? 67.0 : 63.0, 0.45f, Instrument::strings, 0.0f});
   addTune(a.notes, "C2:4 C2:4 Ab1:4 G1:4 C2:4 C2:4", 0.0, beat, {Instrument::bass, 0.9f, 0.0f, 1.0});
-  addTune(a.notes, "r:2 C4:1.5 G4:0.5 C5:2 Bb4:0.5 Ab4:0.5 G4:1 Eb4:1 F4:0.5 G4:0.5 Ab4:1 G4:2 "
-                   "C5:1.5 Eb5:0.5 D5:2 C5:0.5 Bb4:0.5 C5:4",
+  addTune(a.notes,
+          "r:2 C4:1.5 G4:0.5 C5:2 Bb4:0.5 Ab4:0.5 G4:1 Eb4:1 F4:0.5 G4:0.5 Ab4:1 G4:2 "
+          "C5:1.5 Eb5:0.5 D5:2 C5:0.5 Bb4:0.5 C5:4",
           0.0, beat, {Instrument::brass, 1.0f, 0.0f, 0.95});
   addTune(a.notes, "r:17 Eb4+G4:2 F4+Ab4:2 Eb4+G4+C5:4", 0.0, beat, {Instrument::brass, 0.7f, 0.0f, 0.95});
   a.strokes(gm::lowTom, 0.0, 10.0, 2 * beat, 115, gm::orchestraKit);
@@ -96,14 +106,15 @@ std::vector<MidiNote> undeadOvertureScore(double seconds) {
   // A dark march in D minor, three in a bar: strings in a restless figure, a choir, a horn theme.
   const double beat = 0.6;
   Arrangement a;
-  addArpeggios(a.notes, {{50, 57, 53, 57, 50, 57}, {46, 53, 50, 53, 46, 53}, {48, 55, 52, 55, 48, 55}, {45, 52, 49, 52, 45, 52}},
+  addArpeggios(a.notes,
+               {{50, 57, 53, 57, 50, 57}, {46, 53, 50, 53, 46, 53}, {48, 55, 52, 55, 48, 55}, {45, 52, 49, 52, 45, 52}},
                beat, 3, 0.0, 4, {Instrument::strings, 0.6f, -0.3f});
   const char* choir = "D4+F4+A4:6 Bb3+D4+F4:6 C4+E4+G4:6 A3+C#4+E4:6 ";
   for (int r = 0; r < 2; ++r) addTune(a.notes, choir, 6.0 + r * 24.0, beat, {Instrument::choir, 0.8f, 0.2f, 1.0});
   addTune(a.notes, "D2:3 D2:3 Bb1:3 Bb1:3 C2:3 C2:3 A1:3 A1:3 D2:3 D2:3 Bb1:3 Bb1:3 C2:3 C2:3 A1:3 A1:3", 0.0, beat,
           {Instrument::bass, 0.8f, 0.0f, 1.0});
-  addTune(a.notes, "r:12 D5:2 E5:1 F5:2 G5:1 A5:3 G5:1.5 F5:1.5 E5:3 C5:3 D5:2 E5:1 F5:2 E5:1 D5:3 C#5:3 D5:6", 0.0, beat,
-          {Instrument::brass, 0.9f, 0.0f, 0.97});
+  addTune(a.notes, "r:12 D5:2 E5:1 F5:2 G5:1 A5:3 G5:1.5 F5:1.5 E5:3 C5:3 D5:2 E5:1 F5:2 E5:1 D5:3 C#5:3 D5:6", 0.0,
+          beat, {Instrument::brass, 0.9f, 0.0f, 0.97});
   a.strokes(gm::lowTom, 0.0, seconds - 1.5, 3 * beat, 105, gm::orchestraKit);
   return a.midi();
 }
@@ -114,8 +125,9 @@ std::vector<MidiNote> datingShowThemeScore(double) {
   const std::vector<std::vector<int>> chords = {{60, 64, 67, 64}, {57, 60, 64, 60}, {53, 57, 60, 57}, {55, 59, 62, 59}};
   Arrangement a;
   popBacking(a.notes, chords, beat, 24);
-  const char* tune = "E5:1 G5:1 C6:1.5 B5:0.5 A5:2 E5:2 F5:1 A5:1 C6:1 A5:1 G5:3 r:1 "
-                     "E5:1 G5:1 C6:1 D6:1 E6:1.5 D6:0.5 C6:2 A5:1 C6:1 B5:1 G5:1 C6:4 ";
+  const char* tune =
+      "E5:1 G5:1 C6:1.5 B5:0.5 A5:2 E5:2 F5:1 A5:1 C6:1 A5:1 G5:3 r:1 "
+      "E5:1 G5:1 C6:1 D6:1 E6:1.5 D6:0.5 C6:2 A5:1 C6:1 B5:1 G5:1 C6:4 ";
   addTune(a.notes, tune, 16.0, beat, {Instrument::lead, 0.8f, 0.1f, 0.95});
   addTune(a.notes, tune, 48.0, beat, {Instrument::lead, 0.8f, 0.1f, 0.95});
   addTune(a.notes, tune, 48.0, beat, {Instrument::strings, 0.6f, -0.1f, 1.0});
@@ -133,8 +145,10 @@ std::vector<MidiNote> datingShowCueScore(double) {
   Arrangement a;
   const char* chords = "F3+A3+C4:4 D3+F3+A3:4 Bb2+D3+F3:4 C3+E3+G3:4 ";
   for (int r = 0; r < 3; ++r) addTune(a.notes, chords, r * 16.0, beat, {Instrument::strings, 0.6f, -0.2f, 1.0});
-  for (int r = 0; r < 3; ++r) addTune(a.notes, "F2:4 D2:4 Bb1:4 C2:4", r * 16.0, beat, {Instrument::bass, 0.7f, 0.0f, 1.0});
-  const char* tune = "A5:2 C6:2 D6:1 C6:1 A5:2 Bb5:1 A5:1 G5:1 F5:1 G5:4 A5:2 C6:2 F6:1 E6:1 D6:2 C6:1 Bb5:1 A5:1 G5:1 F5:4 ";
+  for (int r = 0; r < 3; ++r)
+    addTune(a.notes, "F2:4 D2:4 Bb1:4 C2:4", r * 16.0, beat, {Instrument::bass, 0.7f, 0.0f, 1.0});
+  const char* tune =
+      "A5:2 C6:2 D6:1 C6:1 A5:2 Bb5:1 A5:1 G5:1 F5:1 G5:4 A5:2 C6:2 F6:1 E6:1 D6:2 C6:1 Bb5:1 A5:1 G5:1 F5:4 ";
   addTune(a.notes, tune, 8.0, beat, {Instrument::bell, 0.6f, 0.2f, 1.0});
   addTune(a.notes, "F3+A3+C4+F4:6", 40.0, beat, {Instrument::strings, 0.8f, 0.0f, 1.0});
   a.strokes(gm::kick, 0.0, 40 * beat, beat, 80);
@@ -146,8 +160,9 @@ std::vector<MidiNote> partyProgrammeThemeScore(double) {
   // A festive march in B-flat: snare roll, brass fanfare over strings, cymbal on the last chord.
   const double beat = 0.5;
   Arrangement a;
-  addTune(a.notes, "r:2 F4:0.5 Bb4:0.5 D5:0.5 F5:1.5 D5:0.5 F5:0.5 Bb5:2 A5:1 G5:1 F5:1.5 G5:0.5 F5:1 Eb5:1 D5:1 C5:1 Bb4:2 "
-                   "Bb4+D5+F5+Bb5:4",
+  addTune(a.notes,
+          "r:2 F4:0.5 Bb4:0.5 D5:0.5 F5:1.5 D5:0.5 F5:0.5 Bb5:2 A5:1 G5:1 F5:1.5 G5:0.5 F5:1 Eb5:1 D5:1 C5:1 Bb4:2 "
+          "Bb4+D5+F5+Bb5:4",
           0.0, beat, {Instrument::brass, 1.0f, 0.0f, 0.95});
   addTune(a.notes, "r:2 Bb3+D4+F4:4 Eb4+G4+Bb4:4 Bb3+D4+F4:2 F3+A3+C4+Eb4:2 Bb3+D4+F4:6", 0.0, beat,
           {Instrument::strings, 0.6f, -0.3f, 1.0});
@@ -165,10 +180,12 @@ std::vector<MidiNote> newsThemeScore(double) {
   const int figure[] = {62, 69, 65, 69};
   const int shift[] = {0, 0, -2, -2, 0, 0, -4, -3, 0, 0};
   for (int k = 0; k < 80; ++k)
-    a.notes.push_back({k * beat / 4, beat / 4 * 0.8, double(figure[k % 4] + shift[k / 8 % 10]), 0.6f, Instrument::strings, -0.3f});
+    a.notes.push_back(
+        {k * beat / 4, beat / 4 * 0.8, double(figure[k % 4] + shift[k / 8 % 10]), 0.6f, Instrument::strings, -0.3f});
   addTune(a.notes, "D4+F4+A4:4 Bb3+D4+F4:4 D4+F4+A4:4 Bb3+D4+G4:2 A3+C#4+E4:2 D4+F4+A4+D5:6", 0.0, beat,
           {Instrument::brass, 0.8f, 0.2f, 0.9});
-  addTune(a.notes, "D2:1 r:3 Bb1:1 r:3 D2:1 r:3 G1:1 r:1 A1:1 r:1 D2:2", 0.0, beat, {Instrument::timpani, 0.9f, 0.0f, 1.0});
+  addTune(a.notes, "D2:1 r:3 Bb1:1 r:3 D2:1 r:3 G1:1 r:1 A1:1 r:1 D2:2", 0.0, beat,
+          {Instrument::timpani, 0.9f, 0.0f, 1.0});
   addTune(a.notes, "r:18 D6:0.5 A5:0.5 D6:0.5 F6:2.5", 0.0, beat, {Instrument::bell, 0.8f, 0.2f, 1.0});
   a.strokes(gm::rim, 0.0, 9.0, beat / 2, 50);
   return a.midi();
@@ -199,9 +216,13 @@ std::vector<MidiNote> thrillBedScore(double seconds) {
   for (int bar = 0; bar * 4 * beat < seconds - 1.0; ++bar) {
     const int r = root[std::min<std::size_t>(std::size_t(bar), std::size(root) - 1)];
     for (int k = 0; k < 8; ++k)
-      a.notes.push_back({(bar * 4 + k * 0.5) * beat, beat * 0.4, double(r + (k % 4 == 3 ? 3 : k % 2 ? 12 : 0)), 0.75f,
-                         Instrument::strings, 0.3f});
-    if (bar % 2 == 1) a.notes.push_back({(bar * 4 + 3) * beat, beat * 0.9, double(r + 12), 0.85f, Instrument::brass, -0.3f});
+      a.notes.push_back({(bar * 4 + k * 0.5) * beat, beat * 0.4,
+                         double(r + (k % 4 == 3 ? 3
+                                     : k % 2    ? 12
+                                                : 0)),
+                         0.75f, Instrument::strings, 0.3f});
+    if (bar % 2 == 1)
+      a.notes.push_back({(bar * 4 + 3) * beat, beat * 0.9, double(r + 12), 0.85f, Instrument::brass, -0.3f});
   }
   for (int k = 0; k * beat < seconds - 0.6; ++k) {
     a.drums.push_back(drumStroke(k * beat, gm::lowTom, 115, gm::orchestraKit));

@@ -21,7 +21,8 @@ std::vector<MidiNote> dogBarksScore(double) {
   const double starts[] = {0.05, 0.45, 1.35, 1.7, 2.05, 3.4, 3.8, 5.1, 5.45, 5.8, 6.15, 7.5, 7.9};
   const int keys[] = {60, 61, 60, 62, 60, 59, 60, 61, 60, 62, 61, 60, 59};
   std::vector<MidiNote> notes;
-  for (std::size_t i = 0; i < std::size(starts); ++i) notes.push_back(sound(kDog, starts[i], 0.35, keys[i], 100 + int(i % 3) * 9));
+  for (std::size_t i = 0; i < std::size(starts); ++i)
+    notes.push_back(sound(kDog, starts[i], 0.35, keys[i], 100 + int(i % 3) * 9));
   return notes;
 }
 
@@ -44,7 +45,8 @@ std::vector<MidiNote> crowdLaughScore(double seconds) {
   const int keys[] = {60, 64, 57, 62};
   for (int round = 0; round < 2; ++round)
     for (int k = 0; k < 4; ++k)
-      notes.push_back(sound(kLaughs, round * 1.25 + k * 0.14, seconds, keys[k] + round, 115 - k * 6 - round * 15, pans[k]));
+      notes.push_back(
+          sound(kLaughs, round * 1.25 + k * 0.14, seconds, keys[k] + round, 115 - k * 6 - round * 15, pans[k]));
   return notes;
 }
 

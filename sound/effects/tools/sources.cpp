@@ -27,7 +27,7 @@ void checkSourceLicences(const std::string& root) {
     const std::string& text = file.bytes;
     const std::string licence = licenceOf(text, source.copyrightName);
     if (!isAllowedLicence(licence))
-      throw std::runtime_error(std::string(source.package) + ": " + std::string(source.copyrightName) + " is under '" + licence +
-                               "', which the program may not carry");
+      throw std::runtime_error(std::string(source.package) + ": " + std::string(source.copyrightName) + " is under '" +
+                               licence + "', which the program may not carry");
   }
 }

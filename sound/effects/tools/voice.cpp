@@ -63,8 +63,8 @@ void renderSyllable(int rate, std::vector<float>& out, const Syllable& s, VoiceS
 }
 }  // namespace
 
-std::vector<float> renderVoice(int rate, std::size_t frames, const std::vector<Syllable>& syllables,
-                               VoiceShape shape, Rng& rng) {
+std::vector<float> renderVoice(int rate, std::size_t frames, const std::vector<Syllable>& syllables, VoiceShape shape,
+                               Rng& rng) {
   std::vector<float> out(frames, 0.0f);
   for (const Syllable& s : syllables) renderSyllable(rate, out, s, shape, rng);
   return out;

@@ -15,7 +15,8 @@ constexpr std::size_t kPad = 16;
 }  // namespace
 
 Bytes wadSoundAsWav(const Bytes& wad, std::string_view name) {
-  if (wad.size() < 12 || (std::string(wad.begin(), wad.begin() + 4) != "IWAD" && std::string(wad.begin(), wad.begin() + 4) != "PWAD"))
+  if (wad.size() < 12 ||
+      (std::string(wad.begin(), wad.begin() + 4) != "IWAD" && std::string(wad.begin(), wad.begin() + 4) != "PWAD"))
     throw std::runtime_error("not a WAD file");
   const std::uint32_t lumps = le(wad, 4, 4), directory = le(wad, 8, 4);
   for (std::uint32_t i = 0; i < lumps; ++i) {
@@ -25,9 +26,11 @@ Bytes wadSoundAsWav(const Bytes& wad, std::string_view name) {
     lumpName = lumpName.substr(0, lumpName.find('\0'));
     if (lumpName != name) continue;
     const std::size_t at = le(wad, entry, 4), size = le(wad, entry + 4, 4);
-    if (at + size > wad.size() || size < 8 || le(wad, at, 2) != 3) throw std::runtime_error(lumpName + " is not a DMX sound");
+    if (at + size > wad.size() || size < 8 || le(wad, at, 2) != 3)
+      throw std::runtime_error(lumpName + " is not a DMX sound");
     const std::uint32_t rate = le(wad, at + 2, 2), count = le(wad, at + 4, 4);
-    if (count < 2 * kPad || 8 + std::size_t(count) > size) throw std::runtime_error(lumpName + " is shorter than it says");
+    if (count < 2 * kPad || 8 + std::size_t(count) > size)
+      throw std::runtime_error(lumpName + " is shorter than it says");
     const auto first = wad.begin() + std::ptrdiff_t(at + 8 + kPad);
     const Bytes samples(first, first + std::ptrdiff_t(count - 2 * kPad));
     return buildWavImage(pcmFormat(1, int(rate), 8, false), {}, samples, {});

@@ -62,8 +62,8 @@ Bytes pcmFormat(int channels, int rate, int bits, bool withExtraSize) {
 
 Bytes mpegLayer3Format() {
   Bytes f;
-  putLe16(f, 85);    // MPEG Layer-3
-  putLe16(f, 1);     // mono
+  putLe16(f, 85);  // MPEG Layer-3
+  putLe16(f, 1);   // mono
   putLe32(f, 24000);
   putLe32(f, 4000);  // 32 kbit/s
   putLe16(f, 1);     // block align

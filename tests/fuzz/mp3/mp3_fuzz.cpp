@@ -13,8 +13,7 @@ void decodeStream(const uint8_t* data, size_t size, double seekTo) {
   static Sample pcm[mp3::kMaxSamplesPerFrame * 2];
   if (!stream.open(data, size)) return;
   if (seekTo > 0) stream.seekPercent(seekTo);
-  while (stream.read(pcm) > 0) {
-  }
+  while (stream.read(pcm) > 0) {}
   (void)stream.progressPercent();
 }
 

@@ -26,8 +26,7 @@ class FakeWaveInStream final : public WaveInStream {
 
   bool add(std::size_t slot, std::span<std::byte> area) override {
     std::lock_guard lock(input_.mutex_);
-    if (slot >= slots_ ||
-        std::any_of(queue_.begin(), queue_.end(), [&](const Queued& q) { return q.slot == slot; }))
+    if (slot >= slots_ || std::any_of(queue_.begin(), queue_.end(), [&](const Queued& q) { return q.slot == slot; }))
       ++record().misuses;
     queue_.push_back({slot, area});
     input_.changed_.notify_all();
@@ -84,9 +83,8 @@ class FakeWaveInStream final : public WaveInStream {
   void fill() {
     std::unique_lock lock(input_.mutex_);
     for (;;) {
-      input_.changed_.wait(lock, [this] {
-        return closing_ || (!queue_.empty() && (handBack_ > 0 || (started_ && !input_.hold_)));
-      });
+      input_.changed_.wait(
+          lock, [this] { return closing_ || (!queue_.empty() && (handBack_ > 0 || (started_ && !input_.hold_))); });
       if (closing_) return;
       const Queued buffer = queue_.front();
       queue_.pop_front();

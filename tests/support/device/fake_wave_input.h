@@ -14,9 +14,9 @@
 
 struct WaveInRecord {
   std::vector<std::byte> format;
-  std::uint64_t delivered = 0;  // bytes captured into buffers
-  std::uint32_t filled = 0;     // buffers back full
-  std::uint32_t handedBack = 0; // buffers back by a pause or reset, empty
+  std::uint64_t delivered = 0;   // bytes captured into buffers
+  std::uint32_t filled = 0;      // buffers back full
+  std::uint32_t handedBack = 0;  // buffers back by a pause or reset, empty
   int pauses = 0, resumes = 0, resets = 0;
   int misuses = 0;  // adding a slot that is out of range or still queued
   std::size_t queuedAtClose = 0;

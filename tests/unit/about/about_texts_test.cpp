@@ -45,7 +45,10 @@ TEST(AboutTexts, PriceListIsNineLinesAsTabled) {
   ASSERT_EQ(lines.size(), std::size(table));
   for (std::size_t i = 0; i < lines.size(); ++i)
     EXPECT_EQ(lines[i], fullWidthSpaces(table[i].leadingSpaces) + table[i].text) << "line " << i + 1;
-  EXPECT_EQ(lines[1], "\xA1\xA1\xA1\xA1\xA1\xA1\xA2\xD9\xC3\xBF\xB8\xF6\xD7\xD4\xB6\xA8\xD2\xE5\xD2\xF4\xD0\xA7\xA3\xA8\xBF\xC9\xC9\xE8\xD6\xC3\xBF\xEC\xBD\xDD\xBC\xFC\xA3\xA9\xA3\xBA\xA1\xA1\xA3\xB2\xA3\xB0\xD4\xAA") << "GBK bytes";
+  EXPECT_EQ(lines[1],
+            "\xA1\xA1\xA1\xA1\xA1\xA1\xA2\xD9\xC3\xBF\xB8\xF6\xD7\xD4\xB6\xA8\xD2\xE5\xD2\xF4\xD0\xA7\xA3\xA8\xBF\xC9"
+            "\xC9\xE8\xD6\xC3\xBF\xEC\xBD\xDD\xBC\xFC\xA3\xA9\xA3\xBA\xA1\xA1\xA3\xB2\xA3\xB0\xD4\xAA")
+      << "GBK bytes";
 }
 
 TEST(AboutTexts, ContactBoxIsSixLinesWithTheChosenValues) {
@@ -64,8 +67,8 @@ TEST(AboutTexts, ContactBoxIsSixLinesWithTheChosenValues) {
 
 // Nothing shown or opened may reach a stranger: reserved example domains, numbers no account has.
 TEST(AboutTexts, AddressesAndContactsReachNoOne) {
-  const std::string_view addresses[] = {about::kHomePageAddress, about::kPersonalPageAddress,
-                                        about::kStartPageAddress, about::kFallbackAddress};
+  const std::string_view addresses[] = {about::kHomePageAddress, about::kPersonalPageAddress, about::kStartPageAddress,
+                                        about::kFallbackAddress};
   for (std::string_view a : addresses) {
     const std::string_view host = a.substr(a.find("://") + 3);
     const std::string_view name = host.substr(0, host.find('/'));

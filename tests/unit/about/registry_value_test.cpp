@@ -9,8 +9,8 @@ namespace {
 using namespace registry;
 
 TEST(RegistryValue, RootCodes) {
-  const std::pair<int, Root> cases[] = {{1, Root::classesRoot}, {2, Root::currentConfig}, {3, Root::currentUser},
-                                        {4, Root::localMachine}, {5, Root::users},        {0, Root::currentUser},
+  const std::pair<int, Root> cases[] = {{1, Root::classesRoot},  {2, Root::currentConfig}, {3, Root::currentUser},
+                                        {4, Root::localMachine}, {5, Root::users},         {0, Root::currentUser},
                                         {6, Root::currentUser},  {-1, Root::currentUser}};
   for (auto [code, root] : cases) EXPECT_EQ(rootForCode(code), root) << code;
 }
@@ -22,7 +22,8 @@ TEST(RegistryValue, SplitsAtTheLastBackslashCharacter) {
     KeyAndValueName expected;
   };
   const Case cases[] = {
-      {"start page", std::string(about::kStartPageKeyText),
+      {"start page",
+       std::string(about::kStartPageKeyText),
        {"Software\\Microsoft\\Internet Explorer\\Main", "Start Page"}},
       {"no backslash", "Start Page", {"", "Start Page"}},
       {"trailing backslash", "Software\\Key\\", {"Software\\Key", ""}},

@@ -25,8 +25,7 @@ TEST(AudioFileSlot, ThreeFilesTwiceInOrderThenStopped) {
   EXPECT_EQ(slot.player()->state(), PlayerState::stopped);
   const auto played = streams(rig.output);
   const std::vector<std::int16_t>* expected[] = {&a, &b, &c, &a, &b, &c};
-  for (std::size_t i = 0; i < 6; ++i)
-    EXPECT_EQ(played[i].played, *expected[i]) << "file " << i << " whole and in turn";
+  for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(played[i].played, *expected[i]) << "file " << i << " whole and in turn";
   EXPECT_FALSE(slot.player()->play()) << "a spent player starts nothing";
   EXPECT_EQ(rig.output.streamCount(), 6u);
   slot.stop();
@@ -54,7 +53,8 @@ TEST(AudioFileSlot, CountOmittedPlaysOnce) {
   AudioFileSlot slot(rig.services);
   const std::vector<std::string> names = {"a.mp3"};
   slot.play(std::nullopt, names);
-  ASSERT_TRUE(test_support::pollUntil([&] { return allClosed(rig.output) && slot.player()->state() == PlayerState::stopped; }));
+  ASSERT_TRUE(
+      test_support::pollUntil([&] { return allClosed(rig.output) && slot.player()->state() == PlayerState::stopped; }));
   EXPECT_EQ(rig.output.streamCount(), 1u);
 }
 

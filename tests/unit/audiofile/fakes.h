@@ -57,8 +57,8 @@ struct PlayedStream {
 inline std::vector<PlayedStream> streams(const FakeWaveOutput& output) {
   std::vector<PlayedStream> out;
   for (const WaveOutRecord& r : output.records()) {
-    PlayedStream s{{readLe16(r.format, 2), static_cast<int>(readLe32(r.format, 4))}, {}, r.pauses, r.resumes,
-                   r.paused, r.closed};
+    PlayedStream s{
+        {readLe16(r.format, 2), static_cast<int>(readLe32(r.format, 4))}, {}, r.pauses, r.resumes, r.paused, r.closed};
     EXPECT_EQ(readLe16(r.format, 0), 1) << "PCM";
     EXPECT_EQ(readLe16(r.format, 14), 16) << "16-bit";
     s.played.resize(r.played.size() / 2);

@@ -118,9 +118,10 @@ TEST(Player, ProgressRisesToNinetyNineThenEachFileReportsOneHundred) {
   rig.addFile("b.mp3", 10000, 300);
   OwnedPlayer player = create(rig, {"a.mp3", "b.mp3"}, 1);
   ASSERT_TRUE(player->newPlay(kWindow, "", 0));
-  ASSERT_TRUE(test_support::pollUntil([&] { return rig.output.streamCount() == 2 && player->state() == PlayerState::stopped; }));
-  ASSERT_TRUE(
-      test_support::pollUntil([&] { return rig.notifier.notices().size() >= 2 && rig.notifier.notices().back().second == 100; }));
+  ASSERT_TRUE(test_support::pollUntil(
+      [&] { return rig.output.streamCount() == 2 && player->state() == PlayerState::stopped; }));
+  ASSERT_TRUE(test_support::pollUntil(
+      [&] { return rig.notifier.notices().size() >= 2 && rig.notifier.notices().back().second == 100; }));
 
   std::vector<std::vector<int>> perFile(1);
   for (const auto& [window, percent] : rig.notifier.notices()) {
@@ -173,7 +174,8 @@ TEST(Player, ADeviceThatRefusesABufferEndsTheFileAndTheListMovesOn) {
   rig.output.acceptBuffers(2);
   OwnedPlayer player = create(rig, {"a.mp3", "b.mp3"}, 1);
   ASSERT_TRUE(player->play());
-  ASSERT_TRUE(test_support::pollUntil([&] { return rig.output.streamCount() == 2 && player->state() == PlayerState::stopped; }));
+  ASSERT_TRUE(test_support::pollUntil(
+      [&] { return rig.output.streamCount() == 2 && player->state() == PlayerState::stopped; }));
   const auto played = streams(rig.output);
   EXPECT_TRUE(played[0].closed);
   EXPECT_EQ(played[1].played, b);

@@ -13,10 +13,14 @@ TEST(CustomEffects, HotkeyNoticesMapToTheirKeysInOrder) {
     HotkeyAction::Kind kind;
     int effect;
   } cases[] = {
-      {&allFree, 33001, HotkeyAction::playCustomEffect, 1}, {&allFree, 33002, HotkeyAction::playCustomEffect, 2},
-      {&allFree, 33003, HotkeyAction::playCustomEffect, 3}, {&allFree, 33004, HotkeyAction::stopAll, 0},
-      {&allFree, 33005, HotkeyAction::none, 0},            {&f2Taken, 0, HotkeyAction::none, 0},
-      {&f2Taken, 33002, HotkeyAction::none, 0},            {&f2Taken, 33003, HotkeyAction::playCustomEffect, 3},
+      {&allFree, 33001, HotkeyAction::playCustomEffect, 1},
+      {&allFree, 33002, HotkeyAction::playCustomEffect, 2},
+      {&allFree, 33003, HotkeyAction::playCustomEffect, 3},
+      {&allFree, 33004, HotkeyAction::stopAll, 0},
+      {&allFree, 33005, HotkeyAction::none, 0},
+      {&f2Taken, 0, HotkeyAction::none, 0},
+      {&f2Taken, 33002, HotkeyAction::none, 0},
+      {&f2Taken, 33003, HotkeyAction::playCustomEffect, 3},
   };
   for (const auto& c : cases) {
     const HotkeyAction a = actionForHotkey(*c.ids, c.notice);

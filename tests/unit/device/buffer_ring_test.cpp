@@ -17,7 +17,8 @@ TEST(BufferRing, BuffersAreZeroFilledAndHandedOutInRingOrder) {
   EXPECT_EQ(ring.size(), 3u);
   for (std::size_t slot = 0; slot < 3; ++slot) {
     EXPECT_EQ(ring.data(slot).size(), 100u);
-    EXPECT_TRUE(std::all_of(ring.data(slot).begin(), ring.data(slot).end(), [](std::byte b) { return b == std::byte{0}; }));
+    EXPECT_TRUE(
+        std::all_of(ring.data(slot).begin(), ring.data(slot).end(), [](std::byte b) { return b == std::byte{0}; }));
     EXPECT_EQ(ring.acquire(), slot);
   }
   EXPECT_NE(ring.data(0).data(), ring.data(1).data());
@@ -38,8 +39,10 @@ TEST(BufferRing, AStopStillHandsOutFreeBuffersACancelNone) {
   for (const Case c : {Case{false, 2}, Case{true, 0}}) {
     BufferRing ring;
     ASSERT_TRUE(ring.allocate(2, 10));
-    if (c.cancel) ring.cancel();
-    else ring.stop();
+    if (c.cancel)
+      ring.cancel();
+    else
+      ring.stop();
     std::size_t handedOut = 0;
     while (const std::optional<std::size_t> slot = ring.acquire()) EXPECT_EQ(*slot, handedOut++);
     EXPECT_EQ(handedOut, c.handedOut) << "cancel " << c.cancel;

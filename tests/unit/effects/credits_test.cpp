@@ -53,7 +53,8 @@ const Credit* creditOf(const std::vector<Credit>& credits, const EffectSource& s
 }
 
 std::string copyrightFileOf(std::string_view package) {
-  return readWholeFile(std::string(LANXING_TEST_SOURCES) + "/usr/share/doc/" + std::string(package) + "/copyright").bytes;
+  return readWholeFile(std::string(LANXING_TEST_SOURCES) + "/usr/share/doc/" + std::string(package) + "/copyright")
+      .bytes;
 }
 
 class Credits : public ::testing::Test {
@@ -86,7 +87,9 @@ TEST_F(Credits, NoticesTheLicencesAskForAreCarriedInFull) {
     std::vector<const char*> words;  // the copyright line, the start and the end of the licence's text (UTF-8)
   };
   const Needed needed[] = {
-      {"MIT", {reinterpret_cast<const char*>(u8"Copyright ©"), "Permission is hereby granted, free of charge", "OTHER DEALINGS IN THE SOFTWARE."}},
+      {"MIT",
+       {reinterpret_cast<const char*>(u8"Copyright ©"), "Permission is hereby granted, free of charge",
+        "OTHER DEALINGS IN THE SOFTWARE."}},
       {"BSD", {"Copyright (c)", "Redistribution and use in source and binary forms", "POSSIBILITY OF SUCH DAMAGE."}},
       {"CC-BY-3.0", {"creativecommons.org/licenses/by/3.0/", "changed"}},
   };
@@ -96,7 +99,8 @@ TEST_F(Credits, NoticesTheLicencesAskForAreCarriedInFull) {
       if (credit.field("Licence") == n.licence) {
         ++checked;
         const std::string notice = credit.field("Notice");
-        for (const char* words : n.words) EXPECT_NE(notice.find(words), std::string::npos) << credit.field("File") << ": " << words;
+        for (const char* words : n.words)
+          EXPECT_NE(notice.find(words), std::string::npos) << credit.field("File") << ": " << words;
       }
   EXPECT_GE(checked, 3) << "the two soundfonts and the game data carry notices";
 }

@@ -69,12 +69,8 @@ TEST(Dsp, PanningKeepsPowerAndFadesEndAtZero) {
     Stereo s(8000, 100);
     mixIn(s, one, 0.0, 1.0f, pan);
     EXPECT_NEAR(s.left[50] * s.left[50] + s.right[50] * s.right[50], 2.0, 1e-5) << pan;
-    if (pan == -1.0f) {
-      EXPECT_NEAR(s.right[50], 0.0f, 1e-6);
-    }
-    if (pan == 0.0f) {
-      EXPECT_NEAR(s.left[50], s.right[50], 1e-6);
-    }
+    if (pan == -1.0f) { EXPECT_NEAR(s.right[50], 0.0f, 1e-6); }
+    if (pan == 0.0f) { EXPECT_NEAR(s.left[50], s.right[50], 1e-6); }
     fadeEdges(s, 0.002, 0.002);
     EXPECT_EQ(s.left.front(), 0.0f);
     EXPECT_NEAR(s.left.back(), 0.0f, std::fabs(s.left[50]) / 16);

@@ -76,7 +76,8 @@ TEST(DrumLoops, RepeatWithoutAClickAtTheSeam) {
     // A steady beat: something strikes in each quarter of the loop.
     for (int q = 0; q < 4; ++q) {
       float peak = 0;
-      for (std::size_t i = n * std::size_t(q) / 4 * std::size_t(pcm.channels); i < n * std::size_t(q + 1) / 4 * std::size_t(pcm.channels); ++i)
+      for (std::size_t i = n * std::size_t(q) / 4 * std::size_t(pcm.channels);
+           i < n * std::size_t(q + 1) / 4 * std::size_t(pcm.channels); ++i)
         peak = std::max(peak, std::fabs(pcm.samples[i]));
       EXPECT_GT(peak, 0.15f) << "FX-" << fx << " quarter " << q;
     }
@@ -94,7 +95,8 @@ TEST(TelephoneEffects, LineTonesAre450HzAndTheBusyToneBeatsEvery350Ms) {
   const Pcm busy = decode(57);
   auto loudness = [&](double from, double to) {
     double e = 0;
-    for (std::size_t i = std::size_t(from * busy.rate); i < std::size_t(to * busy.rate); ++i) e += std::pow(busy.samples[2 * i], 2);
+    for (std::size_t i = std::size_t(from * busy.rate); i < std::size_t(to * busy.rate); ++i)
+      e += std::pow(busy.samples[2 * i], 2);
     return e;
   };
   for (int beat = 0; beat < 3; ++beat) {

@@ -18,16 +18,17 @@ TEST(ExternalTools, SpeechComesAtTheAskedRateWithoutLeadingSilence) {
   ASSERT_GT(at11k.size(), 11025u / 2) << "about a second and a half of speech";
   EXPECT_LT(at11k.size(), 11025u * 4);
   EXPECT_NEAR(double(at48k.size()) / double(at11k.size()), 48000.0 / 11025.0, 0.01);
-  const auto firstMs = std::max_element(at11k.begin(), at11k.begin() + 110, [](float a, float b) { return std::fabs(a) < std::fabs(b); });
+  const auto firstMs = std::max_element(at11k.begin(), at11k.begin() + 110,
+                                        [](float a, float b) { return std::fabs(a) < std::fabs(b); });
   EXPECT_GE(std::fabs(*firstMs), 0.004f) << "sound within the first 10 ms";
   EXPECT_EQ(speak(kTools, words, 11025), at11k) << "the same words give the same samples";
 }
 
 TEST(ExternalTools, AStreamedWavWithoutASizeIsReadToItsEnd) {
   // espeak-ng writing to a pipe cannot fill in the data size; it leaves 0xFFFFFFFF.
-  const Bytes wav = {'R', 'I', 'F', 'F', 0xFF, 0xFF, 0xFF, 0xFF, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0,
-                     1,   0,   1,   0,   0x22, 0x56, 0,    0,    0x44, 0xAC, 0, 0, 2, 0, 16, 0,
-                     'd', 'a', 't', 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x40, 0x00, 0xC0};
+  const Bytes wav = {'R', 'I', 'F', 'F', 0xFF, 0xFF, 0xFF, 0xFF, 'W',  'A',  'V',  'E',  'f',  'm',  't',  ' ',
+                     16,  0,   0,   0,   1,    0,    1,    0,    0x22, 0x56, 0,    0,    0x44, 0xAC, 0,    0,
+                     2,   0,   16,  0,   'd',  'a',  't',  'a',  0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x40, 0x00, 0xC0};
   int rate = 0;
   const auto samples = decodePcm16(wav, rate);
   EXPECT_EQ(rate, 22050);

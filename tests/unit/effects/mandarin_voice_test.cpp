@@ -11,19 +11,24 @@
 
 namespace {
 
-const ExternalTools kTools{.espeak = "", .lame = "", .fluidsynth = "", .sox = LANXING_TEST_SOX, .workDir = LANXING_TEST_WORK,
-                           .midiDir = "", .sourceRoot = LANXING_TEST_SOURCES};
+const ExternalTools kTools{.espeak = "",
+                           .lame = "",
+                           .fluidsynth = "",
+                           .sox = LANXING_TEST_SOX,
+                           .workDir = LANXING_TEST_WORK,
+                           .midiDir = "",
+                           .sourceRoot = LANXING_TEST_SOURCES};
 constexpr int kRate = 11025;
 
 TEST(MandarinSyllables, CharactersGiveTheirSyllableAndTone) {
   const struct {
     std::u8string_view character, syllable;
   } cases[] = {
-      {u8"澜", u8"ㄌㄢ2"}, {u8"工", u8"ㄍㄨㄥ"},  // second tone; first tone has no mark
-      {u8"的", u8"ㄉㄜ1"}, {u8"吧", u8"ㄅㄚ1"},   // neutral tone
-      {u8"星", u8"ㄒㄧㄣ"},                      // the voice has no xing: the nearest syllable
-      {u8"诉", u8"ㄙㄨ4"}, {u8"一", u8"ㄧ4"},     // the last and first rows of the table
-      {u8"猫", u8""},      {u8"", u8""},
+      {u8"澜", u8"ㄌㄢ2"},  {u8"工", u8"ㄍㄨㄥ"},  // second tone; first tone has no mark
+      {u8"的", u8"ㄉㄜ1"},  {u8"吧", u8"ㄅㄚ1"},   // neutral tone
+      {u8"星", u8"ㄒㄧㄣ"},                        // the voice has no xing: the nearest syllable
+      {u8"诉", u8"ㄙㄨ4"},  {u8"一", u8"ㄧ4"},     // the last and first rows of the table
+      {u8"猫", u8""},       {u8"", u8""},
   };
   for (const auto& c : cases)
     EXPECT_EQ(syllableOf(c.character), c.syllable) << std::string(c.character.begin(), c.character.end());

@@ -38,7 +38,8 @@ TEST(MidiFile, TooManyInstrumentsThrow) {
 }
 
 TEST(DrumLoop, StepsFillTheLoopAndLongLinesSpanBars) {
-  const auto notes = drumLoop({{gm::kick, "x...x..."}, {gm::crash, "X..............."}}, {2, 0.0, gm::standardKit}, 4.0);
+  const auto notes =
+      drumLoop({{gm::kick, "x...x..."}, {gm::crash, "X..............."}}, {2, 0.0, gm::standardKit}, 4.0);
   std::vector<double> kicks, crashes;
   for (const MidiNote& n : notes) (n.key == gm::kick ? kicks : crashes).push_back(n.start);
   EXPECT_EQ(kicks, (std::vector<double>{0.0, 1.0, 2.0, 3.0}));
@@ -65,8 +66,9 @@ TEST(Licence, CopyrightFilesAreReadAsDebianWritesThem) {
       "Files: etc/samples/b.flac\nLicense: CC-BY-SA-3.0\n\n"
       "Files: game.wad\nLicense: own-licence\n\n"
       "License: own-licence\n Redistribution and use in source and binary forms, with or without\n";
-  const std::string mit = "Upstream Author: someone\n\nLicense:\n Permission is hereby granted, free of charge, to any person\n\n"
-                          "The Debian packaging is licensed under the GPL; see GPL-2.\n";
+  const std::string mit =
+      "Upstream Author: someone\n\nLicense:\n Permission is hereby granted, free of charge, to any person\n\n"
+      "The Debian packaging is licensed under the GPL; see GPL-2.\n";
   const std::string gpl = "This is free software under the GNU General Public License.\n";
   const struct {
     const std::string& text;
@@ -74,10 +76,14 @@ TEST(Licence, CopyrightFilesAreReadAsDebianWritesThem) {
     const char* licence;
     bool allowed;
   } cases[] = {
-      {dep5, "x/5.ogg", "CC-BY-3.0", true},   {dep5, "x/3.ogg", "GPL-3", false},
-      {dep5, "other", "GPL-3", false},        {dep5, "etc/samples/a.flac", "CC0", true},
-      {dep5, "etc/samples/b.flac", "CC-BY-SA-3.0", false}, {dep5, "game.wad", "BSD", true},
-      {mit, "font.sf2", "MIT", true},         {gpl, "anything", "copyleft", false},
+      {dep5, "x/5.ogg", "CC-BY-3.0", true},
+      {dep5, "x/3.ogg", "GPL-3", false},
+      {dep5, "other", "GPL-3", false},
+      {dep5, "etc/samples/a.flac", "CC0", true},
+      {dep5, "etc/samples/b.flac", "CC-BY-SA-3.0", false},
+      {dep5, "game.wad", "BSD", true},
+      {mit, "font.sf2", "MIT", true},
+      {gpl, "anything", "copyleft", false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(licenceOf(c.text, c.file), c.licence) << c.file;

@@ -80,7 +80,8 @@ TEST(Pcm, SamplesAreRoundedHeldInRangeAndFoldedForMono) {
 
 TEST(Pcm, LevelsOfHalfASecondOfSineAndHalfOfSilence) {
   Stereo s(8000, 8000);
-  for (std::size_t i = 0; i < 4000; ++i) s.left[i] = s.right[i] = float(0.5 * std::sin(2 * M_PI * 500 * double(i) / 8000));
+  for (std::size_t i = 0; i < 4000; ++i)
+    s.left[i] = s.right[i] = float(0.5 * std::sin(2 * M_PI * 500 * double(i) / 8000));
   const Levels lv = measurePcm(encodePcm(s, 2, 16, 8000), 2, 16, 8000);
   EXPECT_NEAR(lv.peakDb, -6.02, 0.05);
   EXPECT_NEAR(lv.rmsDb, -12.04, 0.05);
@@ -92,7 +93,8 @@ TEST(Pcm, LevelsOfHalfASecondOfSineAndHalfOfSilence) {
 }
 
 TEST(WavImage, OddChunksArePaddedAndTheRiffSizeCoversAll) {
-  const Bytes image = buildWavImage(pcmFormat(1, 8000, 8, false), {}, Bytes{1, 2, 3}, {makeChunk("fact", {4, 0, 0, 0})});
+  const Bytes image =
+      buildWavImage(pcmFormat(1, 8000, 8, false), {}, Bytes{1, 2, 3}, {makeChunk("fact", {4, 0, 0, 0})});
   ASSERT_EQ(image.size(), 12u + 24u + 8u + 4u + 12u);
   EXPECT_EQ(image[4], image.size() - 8);
   EXPECT_EQ(image[47], 0) << "pad byte after the 3 data bytes";

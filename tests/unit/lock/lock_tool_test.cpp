@@ -103,8 +103,12 @@ TEST(LockTool, CancelClosesWithoutStoring) {
 // Checked as GBK bytes, independent of how the compiler converts the sources.
 TEST(LockTexts, AreGbk) {
   EXPECT_EQ(kMessageTitle, "\xCC\xE1\xCA\xBE\xA3\xBA");
-  EXPECT_EQ(kMismatchText, "\xB6\xD4\xB2\xBB\xC6\xF0\xA3\xAC\xC1\xBD\xB4\xCE\xC3\xDC\xC2\xEB\xCA\xE4\xC8\xEB\xB2\xBB\xD2\xBB\xD6\xC2\xA3\xAC\xC7\xEB\xD6\xD8\xD0\xC2\xC9\xE8\xD6\xC3\xA3\xA1");
-  EXPECT_EQ(kWrongPasswordStatus, "\xC4\xFA\xCA\xE4\xC8\xEB\xB5\xC4\xC3\xDC\xC2\xEB\xD3\xD0\xCE\xF3\xA3\xAC\xC7\xEB\xD6\xD8\xD0\xC2\xCA\xE4\xC8\xEB\xA3\xA1");
+  EXPECT_EQ(kMismatchText,
+            "\xB6\xD4\xB2\xBB\xC6\xF0\xA3\xAC\xC1\xBD\xB4\xCE\xC3\xDC\xC2\xEB\xCA\xE4\xC8\xEB\xB2\xBB\xD2\xBB\xD6\xC2"
+            "\xA3\xAC\xC7\xEB\xD6\xD8\xD0\xC2\xC9\xE8\xD6\xC3\xA3\xA1");
+  EXPECT_EQ(kWrongPasswordStatus,
+            "\xC4\xFA\xCA\xE4\xC8\xEB\xB5\xC4\xC3\xDC\xC2\xEB\xD3\xD0\xCE\xF3\xA3\xAC\xC7\xEB\xD6\xD8\xD0\xC2\xCA\xE4"
+            "\xC8\xEB\xA3\xA1");
 }
 
 TEST(ScreenCover, CoversTheVirtualScreenOrElseThePrimaryOne) {
@@ -122,10 +126,8 @@ TEST(ScreenCover, MovesOnlyWhatHasLostItsPlace) {
     bool move;
   };
   const Case cases[] = {
-      {"in place, on top", {cover, true, false}, false},
-      {"moved", {{5, 0, 1024, 768}, true, false}, true},
-      {"resized", {{0, 0, 1000, 768}, true, false}, true},
-      {"topmost state lost", {cover, false, false}, true},
+      {"in place, on top", {cover, true, false}, false},          {"moved", {{5, 0, 1024, 768}, true, false}, true},
+      {"resized", {{0, 0, 1000, 768}, true, false}, true},        {"topmost state lost", {cover, false, false}, true},
       {"another window raised above", {cover, true, true}, true},
   };
   for (const Case& c : cases) EXPECT_EQ(needsCovering(c.standing, cover), c.move) << c.name;

@@ -57,7 +57,8 @@ TEST_P(Accuracy, SixteenBitOutputWithinOneStepOfLibmpg123) {
   const auto reference = mp3test::decodeWithMpg123Int16(path);
   ASSERT_EQ(ours.samples.size(), reference.samples.size());
   int worst = 0;
-  for (size_t i = 0; i < ours.samples.size(); ++i) worst = std::max(worst, std::abs(ours.samples[i] - reference.samples[i]));
+  for (size_t i = 0; i < ours.samples.size(); ++i)
+    worst = std::max(worst, std::abs(ours.samples[i] - reference.samples[i]));
   EXPECT_LE(worst, 1);
 }
 

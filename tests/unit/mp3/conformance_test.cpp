@@ -28,8 +28,7 @@ std::vector<int16_t> referenceOutput(const fs::path& stream) {
   pcm.replace_extension(".pcm");
   const std::vector<uint8_t> bytes = mp3test::readFile(pcm.string());
   std::vector<int16_t> samples(bytes.size() / 2);
-  for (size_t i = 0; i < samples.size(); ++i)
-    samples[i] = static_cast<int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+  for (size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
   return samples;
 }
 

@@ -144,13 +144,13 @@ TEST_P(Id3v2, SizeIsHeaderBodyAndFooter) {
   EXPECT_EQ(mp3::id3v2Size(bytes.data(), bytes.size()), GetParam().size);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Id3v2,
-    testing::Values(Id3Case{"v2.3", {'I', 'D', '3', 3, 0, 0, 0, 0, 2, 1}, 10 + 257},
-                    Id3Case{"v2.4 with footer", {'I', 'D', '3', 4, 0, 0x10, 0, 0, 0, 5}, 10 + 5 + 10},
-                    Id3Case{"28-bit size", {'I', 'D', '3', 3, 0, 0, 1, 0, 0, 0}, 10 + (1u << 21)},
-                    Id3Case{"size not sync-safe", {'I', 'D', '3', 3, 0, 0, 0, 0, 0x80, 0}, 0},
-                    Id3Case{"no tag", {0xFF, 0xFB, 0x90, 0x00}, 0}));
+INSTANTIATE_TEST_SUITE_P(Cases, Id3v2,
+                         testing::Values(Id3Case{"v2.3", {'I', 'D', '3', 3, 0, 0, 0, 0, 2, 1}, 10 + 257},
+                                         Id3Case{
+                                             "v2.4 with footer", {'I', 'D', '3', 4, 0, 0x10, 0, 0, 0, 5}, 10 + 5 + 10},
+                                         Id3Case{"28-bit size", {'I', 'D', '3', 3, 0, 0, 1, 0, 0, 0}, 10 + (1u << 21)},
+                                         Id3Case{"size not sync-safe", {'I', 'D', '3', 3, 0, 0, 0, 0, 0x80, 0}, 0},
+                                         Id3Case{"no tag", {0xFF, 0xFB, 0x90, 0x00}, 0}));
 
 TEST(Id3v1, FoundOnlyInTheLast128Bytes) {
   std::vector<uint8_t> bytes(300, 0);
@@ -214,10 +214,10 @@ TEST(TableOfContents, InterpolatesBetweenEntries) {
   std::array<uint8_t, 100> toc{};
   for (int i = 0; i < 100; ++i) toc[static_cast<size_t>(i)] = static_cast<uint8_t>(i * 2);
   EXPECT_EQ(mp3::tocOffset(toc, 0, 25600), 0u);
-  EXPECT_EQ(mp3::tocOffset(toc, 10, 25600), 2000u);        // 20/256 of the bytes
-  EXPECT_EQ(mp3::tocOffset(toc, 10.5, 25600), 2100u);      // half way to entry 11: 21/256
-  EXPECT_EQ(mp3::tocOffset(toc, 99.5, 25600), 22700u);     // half way from 198/256 to the end
-  EXPECT_EQ(mp3::tocOffset(toc, 150, 25600), 25600u);      // clamped to 100 %
+  EXPECT_EQ(mp3::tocOffset(toc, 10, 25600), 2000u);     // 20/256 of the bytes
+  EXPECT_EQ(mp3::tocOffset(toc, 10.5, 25600), 2100u);   // half way to entry 11: 21/256
+  EXPECT_EQ(mp3::tocOffset(toc, 99.5, 25600), 22700u);  // half way from 198/256 to the end
+  EXPECT_EQ(mp3::tocOffset(toc, 150, 25600), 25600u);   // clamped to 100 %
 }
 
 }  // namespace

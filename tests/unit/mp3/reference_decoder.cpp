@@ -17,7 +17,8 @@ Pcm<Sample> decode(const std::string& path, int encoding) {
   int error = 0;
   mpg123_handle* mh = mpg123_new(nullptr, &error);
   if (!mh) throw std::runtime_error("mpg123_new failed");
-  mpg123_param(mh, MPG123_FLAGS, MPG123_GAPLESS | MPG123_QUIET | (encoding == MPG123_ENC_FLOAT_32 ? MPG123_FORCE_FLOAT : 0), 0);
+  mpg123_param(mh, MPG123_FLAGS,
+               MPG123_GAPLESS | MPG123_QUIET | (encoding == MPG123_ENC_FLOAT_32 ? MPG123_FORCE_FLOAT : 0), 0);
   Pcm<Sample> out;
   long rate = 0;
   int channels = 0, format = 0;

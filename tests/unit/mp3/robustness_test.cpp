@@ -194,12 +194,14 @@ TEST(ChannelSwitch, AMonoPartPlaysOnBothChannelsOfAStereoStream) {
   EXPECT_TRUE(std::equal(stereo.begin(), stereo.end(), joined.samples.begin()));
   size_t wrong = 0;
   for (size_t i = 0; i < mono.size(); ++i) {
-    const int16_t left = monoPart[static_cast<std::ptrdiff_t>(2 * i)], right = monoPart[static_cast<std::ptrdiff_t>(2 * i + 1)];
+    const int16_t left = monoPart[static_cast<std::ptrdiff_t>(2 * i)],
+                  right = monoPart[static_cast<std::ptrdiff_t>(2 * i + 1)];
     wrong += left != right || (i >= 1152 && left != mono[i]);
   }
   EXPECT_EQ(wrong, 0u);
   const size_t frame = 1152 * 2;
-  EXPECT_TRUE(std::equal(stereo.begin() + frame, stereo.end(), monoPart + static_cast<std::ptrdiff_t>(2 * mono.size() + frame)));
+  EXPECT_TRUE(std::equal(stereo.begin() + frame, stereo.end(),
+                         monoPart + static_cast<std::ptrdiff_t>(2 * mono.size() + frame)));
 }
 
 TEST(ChannelSwitch, AStereoPartIsMixedDownInAMonoStream) {

@@ -64,7 +64,8 @@ TEST_P(Imdct, MatchesTheDefinitionWithOverlapAndFrequencyInversion) {
     const auto z = definition(xr + 18 * sb, block.mixed && sb < 2 ? 0 : block.type);
     for (int i = 0; i < 18; ++i) {
       const double sign = (sb & 1) && (i & 1) ? -1 : 1;
-      ASSERT_NEAR(out[i * 32 + sb], sign * (z[static_cast<size_t>(i)] + previous[static_cast<size_t>(18 * sb + i)]), 2e-5)
+      ASSERT_NEAR(out[i * 32 + sb], sign * (z[static_cast<size_t>(i)] + previous[static_cast<size_t>(18 * sb + i)]),
+                  2e-5)
           << "subband " << sb << " slot " << i;
       ASSERT_NEAR(overlap[18 * sb + i], z[static_cast<size_t>(18 + i)], 2e-5);
     }
@@ -91,9 +92,9 @@ struct StereoCase {
   const char* what;
   mp3::MpegVersion version;
   int modeExtension;
-  int position;             // intensity position in every band of the right channel
+  int position;  // intensity position in every band of the right channel
   bool intensityScale;
-  float left, right;        // expected output for M (or the intensity signal) = 1, S = 0.5
+  float left, right;  // expected output for M (or the intensity signal) = 1, S = 0.5
 };
 
 void PrintTo(const StereoCase& c, std::ostream* os) { *os << c.what; }
@@ -195,17 +196,17 @@ TEST_P(IntensityBound, FollowsTheRightChannelsHighestSoundingBand) {
 
 using mp3::MpegVersion;
 // Long blocks: the top band (21) has no position of its own.
-INSTANTIATE_TEST_SUITE_P(
-    LongBlocks, IntensityBound,
-    testing::Values(
-        BoundCase{"MPEG-1 top band takes band 20's position", MpegVersion::Mpeg1, 0, false, 0, -1, 21, -1, 0, 1},
-        BoundCase{"MPEG-1 top band alone above the bound is neutral", MpegVersion::Mpeg1, 0, false, 20, -1, 21, -1,
-                  0.5f, 0.5f},
-        BoundCase{"MPEG-1 band 20 holding the signal is no intensity", MpegVersion::Mpeg1, 0, false, 20, -1, 20, -1,
-                  1, 0},
-        BoundCase{"MPEG-2 top band takes band 20's position", MpegVersion::Mpeg2, 0, false, 0, -1, 21, -1, 1, 0.5f},
-        BoundCase{"MPEG-2 top band alone above the bound is neutral", MpegVersion::Mpeg2, 0, false, 20, -1, 21, -1, 1,
-                  1}));
+INSTANTIATE_TEST_SUITE_P(LongBlocks, IntensityBound,
+                         testing::Values(BoundCase{"MPEG-1 top band takes band 20's position", MpegVersion::Mpeg1, 0,
+                                                   false, 0, -1, 21, -1, 0, 1},
+                                         BoundCase{"MPEG-1 top band alone above the bound is neutral",
+                                                   MpegVersion::Mpeg1, 0, false, 20, -1, 21, -1, 0.5f, 0.5f},
+                                         BoundCase{"MPEG-1 band 20 holding the signal is no intensity",
+                                                   MpegVersion::Mpeg1, 0, false, 20, -1, 20, -1, 1, 0},
+                                         BoundCase{"MPEG-2 top band takes band 20's position", MpegVersion::Mpeg2, 0,
+                                                   false, 0, -1, 21, -1, 1, 0.5f},
+                                         BoundCase{"MPEG-2 top band alone above the bound is neutral",
+                                                   MpegVersion::Mpeg2, 0, false, 20, -1, 21, -1, 1, 1}));
 
 // Short blocks find the bound window by window (top band 12); a mixed block takes the highest.
 INSTANTIATE_TEST_SUITE_P(

@@ -19,7 +19,8 @@ struct StoredCase {
 
 TEST(NotepadStoredForm, EditTextToStoredValueAndBack) {
   const StoredCase cases[] = {
-      {"three lines", "主持词\r\n第二行\r\nthird", "主持词（#换行符）第二行（#换行符）third\r\n", "主持词\r\n第二行\r\nthird"},
+      {"three lines", "主持词\r\n第二行\r\nthird", "主持词（#换行符）第二行（#换行符）third\r\n",
+       "主持词\r\n第二行\r\nthird"},
       {"a trailing line break", "结尾\r\n", "结尾（#换行符）\r\n", "结尾\r\n"},
       {"empty", "", "\r\n", ""},
       {"only line breaks", "\r\n\r\n", "（#换行符）（#换行符）\r\n", "\r\n\r\n"},
@@ -51,9 +52,7 @@ TEST(NotepadStoredForm, MarkerIsOnlyFoundOnCharacterBoundaries) {
   EXPECT_EQ(replaceWholeCharacters("a\xA3", "\xA3", "!"), "a!") << "a lone lead byte at the end is one";
 }
 
-TEST(NotepadStoredForm, MarkerIsGbk) {
-  EXPECT_EQ(kLineBreakMarker, "\xA3\xA8\x23\xBB\xBB\xD0\xD0\xB7\xFB\xA3\xA9");
-}
+TEST(NotepadStoredForm, MarkerIsGbk) { EXPECT_EQ(kLineBreakMarker, "\xA3\xA8\x23\xBB\xBB\xD0\xD0\xB7\xFB\xA3\xA9"); }
 
 TEST(NotepadStoredForm, ReplacementsAreNotRescanned) {
   EXPECT_EQ(replaceWholeCharacters("aaa", "a", "aa"), "aaaaaa");

@@ -47,16 +47,16 @@ TEST_P(RefusedSounds, GiveFalseAndDisturbNothing) {
   EXPECT_EQ(device.record(0).resets, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EffectPlayer, RefusedSounds,
-    testing::Values(Refused{"empty", {}}, Refused{"neither_wav_nor_midi", samples(100)},
-                    Refused{"riff_without_wave", withByteAt(pcmWave(samples(50)), 8, 'w')},
-                    Refused{"wav_of_35_bytes", firstBytes(pcmWave(samples(50)), 35)},
-                    Refused{"wav_without_data", riffWave({chunk("fmt ", pcmFormat(1, 8000, 8)), chunk("LIST", samples(30))})},
-                    Refused{"riff_wave_marks_only", firstBytes(pcmWave(samples(50)), 12)},
-                    Refused{"midi_that_does_not_parse", withoutLast(kMidi, 3)},
-                    Refused{"midi_header_mark_only", firstBytes(kMidi, 5)}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EffectPlayer, RefusedSounds,
+                         testing::Values(Refused{"empty", {}}, Refused{"neither_wav_nor_midi", samples(100)},
+                                         Refused{"riff_without_wave", withByteAt(pcmWave(samples(50)), 8, 'w')},
+                                         Refused{"wav_of_35_bytes", firstBytes(pcmWave(samples(50)), 35)},
+                                         Refused{"wav_without_data", riffWave({chunk("fmt ", pcmFormat(1, 8000, 8)),
+                                                                               chunk("LIST", samples(30))})},
+                                         Refused{"riff_wave_marks_only", firstBytes(pcmWave(samples(50)), 12)},
+                                         Refused{"midi_that_does_not_parse", withoutLast(kMidi, 3)},
+                                         Refused{"midi_header_mark_only", firstBytes(kMidi, 5)}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EffectPlayerTest, MidiImagePlaysThroughTheMidiOutputWithItsLoopFlag) {
   EXPECT_TRUE(player.Play(kMidi, true));

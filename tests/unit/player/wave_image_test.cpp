@@ -49,8 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
                  kFormat, kData},
         Accepted{"odd_chunk_before_data_padded",
                  riffWave({chunk("fmt ", kFormat), chunk("junk", samples(3)), chunk("data", kData)}), kFormat, kData},
-        Accepted{"odd_data_then_fact", riffWave({chunk("fmt ", kFormat), chunk("data", kData), chunk("fact", bytes({1, 2, 3, 4}))}),
-                 kFormat, kData},
+        Accepted{"odd_data_then_fact",
+                 riffWave({chunk("fmt ", kFormat), chunk("data", kData), chunk("fact", bytes({1, 2, 3, 4}))}), kFormat,
+                 kData},
         // A chunk met again before both are known replaces the first; once both are known the walk stops.
         Accepted{"second_fmt_replaces_first",
                  riffWave({chunk("fmt ", kOtherFormat), chunk("fmt ", kFormat), chunk("data", kData)}), kFormat, kData},
@@ -60,12 +61,15 @@ INSTANTIATE_TEST_SUITE_P(
                  riffWave({chunk("fmt ", kFormat), chunk("data", kData), chunk("data", kOtherData)}), kFormat, kData},
         Accepted{"eighteen_byte_fmt", riffWave({chunk("fmt ", kFormat18), chunk("data", kData)}), kFormat18, kData},
         // Past the end: a data chunk claiming more than the image holds is cut to what is there.
-        Accepted{"data_size_past_image",
-                 withoutLast(riffWave({chunk("fmt ", kFormat), chunk("data", kData)}), 41),
+        Accepted{"data_size_past_image", withoutLast(riffWave({chunk("fmt ", kFormat), chunk("data", kData)}), 41),
                  kFormat, ByteVector(kData.begin(), kData.begin() + 61)},
-        Accepted{"data_size_past_image_huge",
-                 riffWave({chunk("fmt ", kFormat), chunk("data", kData, 0xFFFFFFF0)}),
-                 kFormat, [] { ByteVector d = kData; d.push_back(std::byte{0}); return d; }()},
+        Accepted{
+            "data_size_past_image_huge", riffWave({chunk("fmt ", kFormat), chunk("data", kData, 0xFFFFFFF0)}), kFormat,
+            [] {
+              ByteVector d = kData;
+              d.push_back(std::byte{0});
+              return d;
+            }()},
         Accepted{"riff_size_past_image", riffWave({chunk("fmt ", kFormat), chunk("data", kData)}, 0xFFFFFFFF), kFormat,
                  kData}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -85,10 +89,8 @@ const ByteVector kGood = riffWave({chunk("fmt ", kFormat), chunk("data", kData)}
 INSTANTIATE_TEST_SUITE_P(
     WaveImage, RefusedImages,
     testing::Values(
-        Refused{"empty", {}},
-        Refused{"thirty_five_bytes", firstBytes(kGood, 35)},
-        Refused{"not_riff", withByteAt(kGood, 0, 'X')},
-        Refused{"no_wave", withByteAt(kGood, 9, 'X')},
+        Refused{"empty", {}}, Refused{"thirty_five_bytes", firstBytes(kGood, 35)},
+        Refused{"not_riff", withByteAt(kGood, 0, 'X')}, Refused{"no_wave", withByteAt(kGood, 9, 'X')},
         Refused{"no_fmt", riffWave({chunk("LIST", samples(20)), chunk("data", kData)})},
         Refused{"no_data", riffWave({chunk("fmt ", kFormat), chunk("LIST", samples(20))})},
         Refused{"empty_data", riffWave({chunk("fmt ", kFormat), chunk("data", {}), chunk("LIST", samples(20))})},

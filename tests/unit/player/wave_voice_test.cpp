@@ -31,7 +31,8 @@ TEST_F(WaveVoiceTest, LargestEffectPlaysInFullInFullBuffersAndAShortLastOne) {
   ASSERT_TRUE(player.Play(pcmWave(data)));
   ASSERT_TRUE(allVoicesEnd());
   const WaveOutRecord r = device.record(0);
-  EXPECT_EQ(r.format, DeviceWaveFormat(pcmFormat(2, 11025, 16))) << "the device gets the format with its extra-size field";
+  EXPECT_EQ(r.format, DeviceWaveFormat(pcmFormat(2, 11025, 16)))
+      << "the device gets the format with its extra-size field";
   ASSERT_EQ(r.lengths.size(), 192u);
   for (std::size_t i = 0; i < 191; ++i) ASSERT_EQ(r.lengths[i], 15360u) << i;
   EXPECT_EQ(r.lengths.back(), 6240u);
@@ -45,7 +46,8 @@ TEST_F(WaveVoiceTest, LargestEffectPlaysInFullInFullBuffersAndAShortLastOne) {
 }
 
 TEST_F(WaveVoiceTest, SoundsShorterThanOneBufferAndExactMultiplesPlayWhole) {
-  for (std::size_t size : {std::size_t{1}, std::size_t{7484}, std::size_t{15360}, std::size_t{15360 * 20}, std::size_t{15360 * 21 + 1}}) {
+  for (std::size_t size :
+       {std::size_t{1}, std::size_t{7484}, std::size_t{15360}, std::size_t{15360 * 20}, std::size_t{15360 * 21 + 1}}) {
     SCOPED_TRACE(size);
     const ByteVector data = samples(size, static_cast<std::uint32_t>(size));
     ASSERT_TRUE(player.Play(pcmWave(data)));

@@ -131,7 +131,9 @@ TEST(WaveRecordOrder, ChunksKeepTheOrderTheBuffersWereQueuedIn) {
   };
   const Case cases[] = {
       {"in step", {1, 8000, 16}, {{0, 4096, a}, {1, 4096, b}, {0, 4096, c}}, runsOf({{4096, a}, {4096, b}, {4096, c}})},
-      {"the second buffer back first", {1, 8000, 16}, {{1, 4096, b, true}, {0, 4096, a}, {1, 100, c, true}, {0, 4096, d}},
+      {"the second buffer back first",
+       {1, 8000, 16},
+       {{1, 4096, b, true}, {0, 4096, a}, {1, 100, c, true}, {0, 4096, d}},
        runsOf({{4096, a}, {4096, b}, {4096, d}, {100, c}})},
       {"a buffer back empty adds nothing", {1, 8000, 16}, {{0, 0, a}, {1, 4096, b}}, runsOf({{4096, b}})},
       {"a partial trailing frame is dropped", {2, 44100, 16}, {{0, 4095, a}, {1, 6, b}}, runsOf({{4092, a}, {4, b}})},

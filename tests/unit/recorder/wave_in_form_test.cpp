@@ -40,9 +40,7 @@ TEST(WaveInForm, SamplesOneTo2048ComeFromOneWholeBlock) {
     ASSERT_TRUE(first && last);
     const auto block = static_cast<std::uint16_t>(*first) & 0xFF;
     EXPECT_EQ(static_cast<std::uint16_t>(*first), block * 0x0101);
-    if (form.GetSample(1) == first) {
-      EXPECT_EQ(last, first) << "the first and last sample of one block";
-    }
+    if (form.GetSample(1) == first) { EXPECT_EQ(last, first) << "the first and last sample of one block"; }
   }
   for (const std::int32_t outside : {0, 2049, -1, 1 << 30}) EXPECT_FALSE(form.GetSample(outside)) << outside;
 }

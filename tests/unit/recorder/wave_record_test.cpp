@@ -36,7 +36,8 @@ struct Recorder {
 void expectHeader(const std::vector<std::byte>& file, std::uint16_t channels, std::uint32_t rate, std::uint16_t bits,
                   std::uint32_t dataBytes) {
   ASSERT_EQ(file.size(), kWavHeaderBytes + dataBytes);
-  EXPECT_TRUE(hasTag(file, 0, "RIFF") && hasTag(file, 8, "WAVE") && hasTag(file, 12, "fmt ") && hasTag(file, 36, "data"));
+  EXPECT_TRUE(hasTag(file, 0, "RIFF") && hasTag(file, 8, "WAVE") && hasTag(file, 12, "fmt ") &&
+              hasTag(file, 36, "data"));
   const std::uint16_t align = static_cast<std::uint16_t>(channels * bits / 8);
   EXPECT_EQ(readLe32(file, 4), dataBytes + 36);
   EXPECT_EQ(readLe32(file, 16), 16u);
@@ -61,7 +62,7 @@ TEST(WaveRecordFormat, OnlyOfferedFormatsAreTakenAndARefusalChangesNothing) {
     std::int32_t channels, rate, bits;
     bool taken;
   };
-  const Case cases[] = {{2, 44100, 16, true}, {1, 11025, 8, true}, {2, 22050, 8, true}, {3, 8000, 16, false},
+  const Case cases[] = {{2, 44100, 16, true},  {1, 11025, 8, true},  {2, 22050, 8, true},  {3, 8000, 16, false},
                         {1, 16000, 16, false}, {1, 8000, 24, false}, {0, 8000, 16, false}, {-1, 44100, 8, false}};
   for (const Case& c : cases) {
     Recorder r;

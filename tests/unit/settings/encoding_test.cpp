@@ -79,7 +79,11 @@ TEST(Utf8, MalformedBytesEachBecomeOneReplacement) {
 TEST(Utf16le, PairsSurrogatesAndReplacesLoneOnes) {
   EXPECT_EQ(unicode::toUtf16le(U"A\u4E2D\U0001F600"), std::string("A\0\x2D\x4E\x3D\xD8\x00\xDE", 8));
   EXPECT_EQ(unicode::fromUtf16le(std::string("A\0\x2D\x4E\x3D\xD8\x00\xDE", 8)), U"A\u4E2D\U0001F600");
-  EXPECT_EQ(unicode::fromUtf16le(std::string("\x3D\xD8" "A\0" "\x00\xDE", 6)), U"\uFFFDA\uFFFD");
+  EXPECT_EQ(unicode::fromUtf16le(std::string("\x3D\xD8"
+                                             "A\0"
+                                             "\x00\xDE",
+                                             6)),
+            U"\uFFFDA\uFFFD");
   EXPECT_EQ(unicode::fromUtf16le(std::string("A\0B", 3)), U"A") << "a last odd byte is no character";
 }
 

@@ -59,7 +59,8 @@ TEST(SettingsEncodings, EachEncodingReadsAsGbkAndIsWrittenBackInItself) {
     EXPECT_EQ(settings.ReadSetting("挂机工具", "密码"), "密");
     ASSERT_TRUE(settings.WriteSetting("自定义音效1", std::nullopt, std::nullopt));
     EXPECT_EQ(settings.ReadSetting("自定义音效1", "路径"), "");
-    EXPECT_EQ(SettingsText(storage.files[kPath]).encoding(), f.encoding) << "a mark survives removing the first section";
+    EXPECT_EQ(SettingsText(storage.files[kPath]).encoding(), f.encoding)
+        << "a mark survives removing the first section";
   }
 }
 

@@ -28,7 +28,10 @@ TEST(Settings, LeadingControlBytesSkippedAndEmptyNamesNeverTouchTheFile) {
   MemoryStorage storage;
   storage.files[kPath] = "[a]\r\nk=v\r\n";
   SettingsFile settings(storage, kDir);
-  EXPECT_EQ(settings.ReadSetting(" \t\x01" "a", "\x1f k"), "v");
+  EXPECT_EQ(settings.ReadSetting(" \t\x01"
+                                 "a",
+                                 "\x1f k"),
+            "v");
   EXPECT_EQ(settings.ReadSetting(" \t", "k"), "");
   EXPECT_EQ(settings.ReadSetting("a", ""), "");
   EXPECT_EQ(storage.loads, 1);

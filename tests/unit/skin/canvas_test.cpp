@@ -31,9 +31,8 @@ TEST(SkinCanvas, ClipsToTheBitmap) {
   b.canvas.frame({1, 1, 10, 10}, 0x333333);
   b.canvas.set(-1, 0, 0x444444);
   b.canvas.set(3, 0, 0x444444);
-  const Colour expected[3][3] = {{0x222222, 0x222222, 0x111111},
-                                 {0x111111, 0x333333, 0x333333},
-                                 {0x111111, 0x333333, 0x111111}};
+  const Colour expected[3][3] = {
+      {0x222222, 0x222222, 0x111111}, {0x111111, 0x333333, 0x333333}, {0x111111, 0x333333, 0x111111}};
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 3; ++x) EXPECT_EQ(b.canvas.at(x, y), expected[y][x]) << x << "," << y;
 }
@@ -43,8 +42,7 @@ TEST(SkinCanvas, GradientOfTwoTrianglesWorkedByHand) {
   // diagonal from the top-left corner to the bottom-right one splits the 4 × 2 rectangle.
   Bitmap b(6, 4, 0xABCDEF);
   b.canvas.fill(Rect{1, 1, 5, 3}, Gradient{0x000000, 0x0000C8, 0x00C800, 0xC80000});
-  const Colour expected[2][4] = {{0x000000, 0x000032, 0x000064, 0x000096},
-                                 {0x006400, 0x323200, 0x640000, 0x640032}};
+  const Colour expected[2][4] = {{0x000000, 0x000032, 0x000064, 0x000096}, {0x006400, 0x323200, 0x640000, 0x640032}};
   for (int y = 0; y < 2; ++y)
     for (int x = 0; x < 4; ++x) EXPECT_EQ(b.canvas.at(1 + x, 1 + y), expected[y][x]) << x << "," << y;
   EXPECT_EQ(b.canvas.at(0, 0), 0xABCDEFu);
@@ -68,9 +66,10 @@ TEST(SkinCanvas, FocusRectangleInvertsEveryOtherOutlinePixel) {
 }
 
 TEST(SkinCanvas, DisabledShadesAreOneTwentyFourBitSubtraction) {
-  const std::pair<Colour, Colour> cases[] = {
-      {0xF0F0F0, 0xD0D0D0}, {0xD4D0C8, 0xB4B0A8}, {0xF010F0, 0xCFF0D0} /* green borrows from blue */,
-      {0x10F0F0, 0xF0D0D0} /* below zero wraps in 24 bits */};
+  const std::pair<Colour, Colour> cases[] = {{0xF0F0F0, 0xD0D0D0},
+                                             {0xD4D0C8, 0xB4B0A8},
+                                             {0xF010F0, 0xCFF0D0} /* green borrows from blue */,
+                                             {0x10F0F0, 0xF0D0D0} /* below zero wraps in 24 bits */};
   for (auto [face, shade] : cases) EXPECT_EQ(minus24(face, 0x202020), shade) << std::hex << face;
 }
 

@@ -28,10 +28,8 @@ TEST(EditFrame, TwoRingsAndNothingInside) {
     Colour outer, inner;
   };
   const Case cases[] = {
-      {"scheme 2", 2, 0, 0x7FB9A4, 0xFAFAFA},
-      {"scheme 1", 1, hover, 0xBD9E7B, 0xFAFAFA},
-      {"scheme 3", 3, 0, 0xD7C5C6, 0xFAFAFA},
-      {"read-only", 2, readOnly, 0x7FB9A4, 0xF0F0F0},
+      {"scheme 2", 2, 0, 0x7FB9A4, 0xFAFAFA},        {"scheme 1", 1, hover, 0xBD9E7B, 0xFAFAFA},
+      {"scheme 3", 3, 0, 0xD7C5C6, 0xFAFAFA},        {"read-only", 2, readOnly, 0x7FB9A4, 0xF0F0F0},
       {"disabled", 2, disabled, 0xD0D0D0, 0xF0F0F0},
   };
   for (const Case& c : cases) {

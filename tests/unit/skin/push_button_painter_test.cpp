@@ -80,8 +80,7 @@ Colour expectedPixel(const Look& look, int x, int y) {
     case 'f':
       if (look.face) return gradientAt(*look.face, kFace, x, y);
       [[fallthrough]];
-    default:
-      return look.ring ? gradientAt(*look.ring, kRing, x, y) : kDisabledButtonFill;
+    default: return look.ring ? gradientAt(*look.ring, kRing, x, y) : kDisabledButtonFill;
   }
 }
 

@@ -9,13 +9,13 @@ using namespace std::string_literals;
 
 TEST(CursorField, ValuesMapThroughTheSystemCursorTable) {
   const std::pair<std::string, std::uint32_t> cases[] = {
-      {""s, 0},                      // no cursor of its own
-      {"\x00"s, 0},                  // index 0: none
-      {"\x01"s, 32512},              // one byte: index 1, the arrow
-      {"\x0E\0\0"s, 32649},          // three bytes are read as one: index 14, the hand
-      {"\x89\x7F\0\0"s, 32649},      // the hand by value
-      {"\x02\x80\0\0"s, 0},          // 32770 is no entry of the table: no cursor
-      {"\x0F\0\0\0"s, 0},            // 15: beyond the indexes, and no value of the table
+      {""s, 0},                  // no cursor of its own
+      {"\x00"s, 0},              // index 0: none
+      {"\x01"s, 32512},          // one byte: index 1, the arrow
+      {"\x0E\0\0"s, 32649},      // three bytes are read as one: index 14, the hand
+      {"\x89\x7F\0\0"s, 32649},  // the hand by value
+      {"\x02\x80\0\0"s, 0},      // 32770 is no entry of the table: no cursor
+      {"\x0F\0\0\0"s, 0},        // 15: beyond the indexes, and no value of the table
   };
   for (const auto& [field, expected] : cases) {
     const CursorRequest r = readCursorField(field);

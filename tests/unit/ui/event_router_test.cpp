@@ -39,7 +39,10 @@ std::string unit(std::uint32_t type, std::vector<EventBinding> bindings, std::ui
 std::string block() {
   MenuItemRecord item;
   item.handler = 1;
-  return writeBlock({{kWindow, 0x19010001, "", "",
+  return writeBlock({{kWindow,
+                      0x19010001,
+                      "",
+                      "",
                       {{kOwn, unit(type_word::window, {{0, 0}, {1, 2}})},
                        {kButton, unit(type_word::Button, {{-5, 1}, {0, 0}, {0, 1}, {3, kNoHandler}})},
                        {kSharer, unit(type_word::Button, {{0, 1}}, kButton)},
@@ -90,7 +93,7 @@ TEST_F(Router, AHandlerNotYetWrittenDoesNothing) {
 }
 
 TEST_F(Router, EventSharingFollowsUnitsOfTheSameTypeOnly) {
-  router.raise(kWindow, kSharer, -5);  // found in kButton's bindings
+  router.raise(kWindow, kSharer, -5);    // found in kButton's bindings
   router.raise(kWindow, kOtherType, 0);  // a Label does not share a Button's bindings
   ASSERT_EQ(calls.size(), 2u);
   EXPECT_EQ(calls[0].handler, 1);
@@ -126,8 +129,8 @@ TEST_F(Router, MissingWindowUnitOrEventlessTypeIsFatalAndStopsAllEvents) {
   second.raise(kWindow, 0x16019999, 0);
   EventRouter third(table, [this](std::string_view m) { fatal.emplace_back(m); });
   third.raise(kWindow, kDialog, 0);
-  EXPECT_EQ(fatal, (std::vector<std::string>{"未找到引发事件的窗口", "未找到引发事件的窗口组件",
-                                             "引发事件的窗口组件无效"}));
+  EXPECT_EQ(fatal,
+            (std::vector<std::string>{"未找到引发事件的窗口", "未找到引发事件的窗口组件", "引发事件的窗口组件无效"}));
 }
 
 TEST(WindowTableRead, AHandlerReferenceBeyondTheTableMakesTheBlockUnreadable) {

@@ -3,7 +3,6 @@
 // properties; the tray menu.
 #include <gtest/gtest.h>
 
-
 #include "ui/format/cursor_field.h"
 #include "ui/format/property_data.h"
 #include "ui/format/template_block.h"
@@ -96,7 +95,8 @@ TEST_F(MainWindowBlock, UnitsFollowTheCatalogueInRecordOrder) {
     EXPECT_EQ(u->name, row.name);
     EXPECT_EQ(u->typeWord, row.type);
     EXPECT_EQ(nameOf(u->parentId), row.parent);
-    EXPECT_EQ((std::array{u->left, u->top, u->width, u->height}), (std::array{row.left, row.top, row.width, row.height}));
+    EXPECT_EQ((std::array{u->left, u->top, u->width, u->height}),
+              (std::array{row.left, row.top, row.width, row.height}));
     EXPECT_EQ(u->flags, row.flags);
     EXPECT_EQ(readCursorField(u->cursor).systemCursor, row.hand ? kHandCursorValue : 0u);
     if (row.type == tw::PicBtn) {

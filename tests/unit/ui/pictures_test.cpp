@@ -47,8 +47,16 @@ TEST(PictureFormat, RecognisedFromTheFirstBytes) {
 
 TEST(BmpDecoder, TwentyFourBitsBottomUpWithPaddedRows) {
   // 3 × 2: rows of 9 bytes padded to 12, the bottom row first.
-  const std::string bottom = "\x01\x02\x03" "\x04\x05\x06" "\x07\x08\x09" "\0\0\0"s;
-  const std::string top = "\xFF\0\0" "\0\xFF\0" "\0\0\xFF" "\0\0\0"s;
+  const std::string bottom =
+      "\x01\x02\x03"
+      "\x04\x05\x06"
+      "\x07\x08\x09"
+      "\0\0\0"s;
+  const std::string top =
+      "\xFF\0\0"
+      "\0\xFF\0"
+      "\0\0\xFF"
+      "\0\0\0"s;
   const auto p = decodeBmp(bmpFile(dibHeader(3, 2, 24) + bottom + top, 0));
   ASSERT_TRUE(p);
   EXPECT_EQ(p->width, 3);
@@ -57,8 +65,12 @@ TEST(BmpDecoder, TwentyFourBitsBottomUpWithPaddedRows) {
 }
 
 TEST(BmpDecoder, EightBitPaletteTopDown) {
-  const std::string palette = "\x10\x20\x30\0" "\xAA\xBB\xCC\0"s;
-  const std::string rows = "\x01\x00\0\0" "\x00\x01\0\0"s;
+  const std::string palette =
+      "\x10\x20\x30\0"
+      "\xAA\xBB\xCC\0"s;
+  const std::string rows =
+      "\x01\x00\0\0"
+      "\x00\x01\0\0"s;
   const auto p = decodeBmp(bmpFile(dibHeader(2, -2, 8, 2) + palette + rows, palette.size()));
   ASSERT_TRUE(p);
   EXPECT_EQ(p->rgb, (std::vector<std::uint32_t>{0xCCBBAA, 0x302010, 0x302010, 0xCCBBAA}));
@@ -74,9 +86,16 @@ TEST(BmpDecoder, TruncatedOrForgedFilesAreRefused) {
 
 // A 2 × 2 icon of 24 bits whose AND mask makes the top-left pixel transparent.
 std::string iconFile(std::uint16_t type, int hotX, int hotY) {
-  const std::string colours = "\x11\x11\x11" "\x22\x22\x22" "\0\0"s   // bottom row
-                              "\x33\x33\x33" "\x44\x44\x44" "\0\0"s;  // top row
-  const std::string mask = "\0\0\0\0" "\x80\0\0\0"s;                 // bottom row, then top row
+  const std::string colours =
+      "\x11\x11\x11"
+      "\x22\x22\x22"
+      "\0\0"s  // bottom row
+      "\x33\x33\x33"
+      "\x44\x44\x44"
+      "\0\0"s;  // top row
+  const std::string mask =
+      "\0\0\0\0"
+      "\x80\0\0\0"s;  // bottom row, then top row
   const std::string image = dibHeader(2, 4, 24) + colours + mask;
   return u16(0) + u16(type) + u16(1) + "\x02\x02\0\0"s + u16(hotX) + u16(hotY) + u32(image.size()) + u32(22) + image;
 }
@@ -99,8 +118,7 @@ TEST(IconFile, CursorHotSpotAndImageBytes) {
 }
 
 std::string pcxHeader(int version, int bits, int width, int height, int lineBytes) {
-  std::string h = "\x0A"s + char(version) + "\x01"s + char(bits) + u16(0) + u16(0) + u16(width - 1) +
-                  u16(height - 1);
+  std::string h = "\x0A"s + char(version) + "\x01"s + char(bits) + u16(0) + u16(0) + u16(width - 1) + u16(height - 1);
   h.resize(65, '\0');
   h += "\x01"s + u16(lineBytes);
   h.resize(128, '\0');
@@ -117,7 +135,9 @@ TEST(PcxDecoder, EightBitRunsAndPalette) {
 }
 
 TEST(PcxDecoder, OneBitAndTruncation) {
-  const std::string file = pcxHeader(3, 1, 10, 2, 2) + "\xA0\x40" "\xC2\xFF"s;
+  const std::string file = pcxHeader(3, 1, 10, 2, 2) +
+                           "\xA0\x40"
+                           "\xC2\xFF"s;
   const auto p = decodePcx(file);
   ASSERT_TRUE(p);
   EXPECT_EQ(p->at(0, 0), 0xFFFFFFu);
@@ -131,11 +151,8 @@ TEST(PcxDecoder, OneBitAndTruncation) {
 
 TEST(RegionRuns, CollectsNonKeyPixelsRowByRow) {
   constexpr std::uint32_t M = 0xFF00FF, k = 0x000000;
-  const Pixels knob{5, 3, {M, k, k, M, k,
-                           M, M, M, M, M,
-                           k, k, k, k, k}};
-  EXPECT_EQ(opaqueRuns(knob, 0x00FF00FF),
-            (std::vector<PixelRun>{{0, 1, 3}, {0, 4, 5}, {2, 0, 5}}));
+  const Pixels knob{5, 3, {M, k, k, M, k, M, M, M, M, M, k, k, k, k, k}};
+  EXPECT_EQ(opaqueRuns(knob, 0x00FF00FF), (std::vector<PixelRun>{{0, 1, 3}, {0, 4, 5}, {2, 0, 5}}));
   EXPECT_EQ(opaqueRuns(knob, 0xFF000000 | 0x123456).size(), 3u) << "no pixel of that colour: one run per row";
 }
 

@@ -10,7 +10,9 @@ using namespace std::string_literals;
 UnitRecord quitButton() {
   UnitRecord u;
   u.typeWord = type_word::PicBtn;
-  u.name = "\xCD\xCB\xB3\xF6" "1";  // 退出1
+  u.name =
+      "\xCD\xCB\xB3\xF6"
+      "1";  // 退出1
   u.left = 1, u.top = 1, u.width = 30, u.height = 15;
   u.parentId = 0x16010005;
   u.cursor = "\x04\0\0\0\x89\x7F\0\0"s.substr(4);
@@ -21,13 +23,29 @@ UnitRecord quitButton() {
 }
 
 const std::string kQuitButtonBytes =
-    "\x2D\0\x01\0"s "\0\0\0\0"s + std::string(16, '\0') + "\xCD\xCB\xB3\xF6" "1\0"s "\0"s
-    "\0\0\0\0"s                                          // object slot
-    "\x01\0\0\0" "\x01\0\0\0" "\x1E\0\0\0" "\x0F\0\0\0"s  // rectangle
-    "\0\0\0\0"s "\x05\0\x01\x16"s "\0\0\0\0"s            // cursor slot, parent, no children
-    "\x04\0\0\0\x89\x7F\0\0"s "\0"s "\0\0\0\0"s           // cursor field, tag, reserved
-    "\x01\0\0\0" "\0\0\0\0" "\x01\0\0\0"s                 // flags, focus order, one binding
-    "\0\0\0\0" "\x03\0\0\0"s + std::string(20, '\0') + "xy";
+    "\x2D\0\x01\0"s
+    "\0\0\0\0"s +
+    std::string(16, '\0') +
+    "\xCD\xCB\xB3\xF6"
+    "1\0"s
+    "\0"s
+    "\0\0\0\0"s  // object slot
+    "\x01\0\0\0"
+    "\x01\0\0\0"
+    "\x1E\0\0\0"
+    "\x0F\0\0\0"s  // rectangle
+    "\0\0\0\0"s
+    "\x05\0\x01\x16"s
+    "\0\0\0\0"s  // cursor slot, parent, no children
+    "\x04\0\0\0\x89\x7F\0\0"s
+    "\0"s
+    "\0\0\0\0"s  // cursor field, tag, reserved
+    "\x01\0\0\0"
+    "\0\0\0\0"
+    "\x01\0\0\0"s  // flags, focus order, one binding
+    "\0\0\0\0"
+    "\x03\0\0\0"s +
+    std::string(20, '\0') + "xy";
 
 TEST(UnitRecordLayout, MatchesTheHandCheckedBytes) {
   EXPECT_EQ(writeUnitRecord(quitButton()), kQuitButtonBytes);
@@ -49,8 +67,10 @@ TEST(MenuItemLayout, MatchesTheHandCheckedBytes) {
   item.menuFlags = menu_flag::notInMenuBar;
   item.caption = "\xCD\xD0\xC5\xCC\xB2\xCB\xB5\xA5";  // 托盘菜单
   const std::string bytes = "\x03\0\x01\0"s + std::string(20, '\0') + "\0\0"s +
-                            "\0\0\0\0" "\0\0\0\0" "\x01\0\0\0"s + item.caption + "\0"s + "\xFF\xFF\xFF\xFF"s +
-                            std::string(16, '\0');
+                            "\0\0\0\0"
+                            "\0\0\0\0"
+                            "\x01\0\0\0"s +
+                            item.caption + "\0"s + "\xFF\xFF\xFF\xFF"s + std::string(16, '\0');
   EXPECT_EQ(writeMenuItemRecord(item), bytes);
   EXPECT_EQ(readMenuItemRecord(bytes), item);
 }
@@ -62,8 +82,12 @@ WindowEntry smallWindow() {
   own.height = 340;
   MenuItemRecord item;
   item.caption = "m";
-  return {0x52010001, 0x19010001, "", "", {{0x06010000, writeUnitRecord(own)}, {0x16010005, kQuitButtonBytes},
-                                           {0x26010030, writeMenuItemRecord(item)}}};
+  return {
+      0x52010001,
+      0x19010001,
+      "",
+      "",
+      {{0x06010000, writeUnitRecord(own)}, {0x16010005, kQuitButtonBytes}, {0x26010030, writeMenuItemRecord(item)}}};
 }
 
 TEST(BlockLayout, HeaderAndWindowEntryMatchTheHandCheckedBytes) {
@@ -75,13 +99,12 @@ TEST(BlockLayout, HeaderAndWindowEntryMatchTheHandCheckedBytes) {
   const auto u32 = [](std::uint32_t v) {
     return std::string{char(v & 0xFF), char(v >> 8 & 0xFF), char(v >> 16 & 0xFF), char(v >> 24)};
   };
-  const std::string expected = u32(8) + u32(0x52010001) + u32(0) +          // table size, ids, slots
+  const std::string expected = u32(8) + u32(0x52010001) + u32(0) +           // table size, ids, slots
                                u32(0) + u32(0x19010001) + u32(0) + u32(0) +  // slot, class, name, comment
                                u32(3) + u32(24 + 12 + r0 + r1 + r2) +        // unit count, unit block size
-                               u32(0x06010000) + u32(0x16010005) + u32(0x26010030) +
-                               u32(0) + u32(4 + r0) + u32(8 + r0 + r1) +  // offsets from the first record
-                               u32(r0) + w.units[0].record + u32(r1) + w.units[1].record + u32(r2) +
-                               w.units[2].record;
+                               u32(0x06010000) + u32(0x16010005) + u32(0x26010030) + u32(0) + u32(4 + r0) +
+                               u32(8 + r0 + r1) +  // offsets from the first record
+                               u32(r0) + w.units[0].record + u32(r1) + w.units[1].record + u32(r2) + w.units[2].record;
   EXPECT_EQ(block, expected);
   EXPECT_EQ(readBlock(block), std::vector<WindowEntry>{w});
 }

@@ -11,9 +11,13 @@ namespace {
 using namespace volume;
 
 TEST(VolumeKnob, ValueIsRoundedHalfAwayFromZero) {
-  const std::pair<int, std::uint32_t> cases[] = {
-      {40, 0}, {41, 964} /* 963.75 */, {42, 1928} /* 1927.5 */, {43, 2891} /* 2891.25 */,
-      {64, 23130}, {107, 64571} /* 64571.25 */, {39, 0}};
+  const std::pair<int, std::uint32_t> cases[] = {{40, 0},
+                                                 {41, 964} /* 963.75 */,
+                                                 {42, 1928} /* 1927.5 */,
+                                                 {43, 2891} /* 2891.25 */,
+                                                 {64, 23130},
+                                                 {107, 64571} /* 64571.25 */,
+                                                 {39, 0}};
   for (auto [left, value] : cases) EXPECT_EQ(knobValue(left), value) << left;
 }
 

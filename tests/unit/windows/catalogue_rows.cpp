@@ -12,9 +12,9 @@
 namespace {
 
 const std::map<std::uint32_t, std::string> kTypeNames = {
-    {0x00010001, "window"},    {0x00010005, "EditBox"},   {0x00010006, "PicBox"},   {0x00010007, "ShapeBox"},
-    {0x0001000A, "Label"},     {0x0001000B, "Button"},    {0x0001000C, "CheckBox"}, {0x0001000E, "ComboBox"},
-    {0x00010015, "Tab"},       {0x0001001F, "CommonDlg"}, {0x00010020, "Timer"},    {0x0001002D, "PicBtn"},
+    {0x00010001, "window"},     {0x00010005, "EditBox"},   {0x00010006, "PicBox"},     {0x00010007, "ShapeBox"},
+    {0x0001000A, "Label"},      {0x0001000B, "Button"},    {0x0001000C, "CheckBox"},   {0x0001000E, "ComboBox"},
+    {0x00010015, "Tab"},        {0x0001001F, "CommonDlg"}, {0x00010020, "Timer"},      {0x0001002D, "PicBtn"},
     {0x00040005, "TransLabel"}, {0x00050001, "SysVolume"}, {0x00050002, "WaveRecord"}, {0x00050004, "WaveInForm"},
     {0x00060003, "LineChart"},
 };
@@ -65,12 +65,14 @@ std::string textOf(const UnitRecord& u) {
     case type_word::ComboBox: {
       const auto p = ComboBoxProperties::read(data);
       std::vector<std::string> items;
-      for (std::size_t i = 0; i < p->items.size(); ++i) items.push_back(p->items[i] + "=" + std::to_string(p->itemValues.at(i)));
+      for (std::size_t i = 0; i < p->items.size(); ++i)
+        items.push_back(p->items[i] + "=" + std::to_string(p->itemValues.at(i)));
       return joined(items);
     }
     case type_word::CommonDlg: {
       const auto p = CommonDlgProperties::read(data);
-      return std::string(p->kind == 1 ? "save " : "open ") + p->filter + (p->fileName.empty() ? "" : " preset " + p->fileName);
+      return std::string(p->kind == 1 ? "save " : "open ") + p->filter +
+             (p->fileName.empty() ? "" : " preset " + p->fileName);
     }
     default: return {};
   }
@@ -102,7 +104,10 @@ std::vector<CatalogueRow> rowsOf(const WindowEntry& window) {
   std::vector<CatalogueRow> rows;
   for (const UnitRecord& u : units) {
     const bool own = u.typeWord == type_word::window;
-    rows.push_back({own ? "(window)" : u.name, kTypeNames.at(u.typeWord), own ? "-" : u.parentId ? names.at(u.parentId) : "window",
+    rows.push_back({own ? "(window)" : u.name, kTypeNames.at(u.typeWord),
+                    own          ? "-"
+                    : u.parentId ? names.at(u.parentId)
+                                 : "window",
                     u.left, u.top, u.width, u.height, flagsText(u.flags), cursorText(u.cursor), textOf(u), u.bindings});
   }
   return rows;

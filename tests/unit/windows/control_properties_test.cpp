@@ -13,11 +13,26 @@ TEST(ComboBoxLayout, MatchesTheHandCheckedBytes) {
   p.items = {"A", "BC"};
   p.itemValues = {8, 16};
   const std::string bytes =
-      "\x03\0\0\0" "\x02\0\0\0" "\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0" "\x01\0\0\0" "\0\0\0\0"s  // version .. option
-      "\xFF\xFF\xFF\0" "\xFF\xFF\xFF\xFF" "\0\0\0\0"s                                       // colour, -1, font
-      "\x08\0\0\0" "\x08\0\0\0" "\x10\0\0\0"s                                               // item values
-      "\0\0\0\0" "\x02\0" "\x01\0\0\0" "A" "\x02\0\0\0" "BC"s                               // edit text, items
-      "\0\0\0\0" "\0\0\0\0" "\0\0\0\0"s;
+      "\x03\0\0\0"
+      "\x02\0\0\0"
+      "\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0"
+      "\x01\0\0\0"
+      "\0\0\0\0"s  // version .. option
+      "\xFF\xFF\xFF\0"
+      "\xFF\xFF\xFF\xFF"
+      "\0\0\0\0"s  // colour, -1, font
+      "\x08\0\0\0"
+      "\x08\0\0\0"
+      "\x10\0\0\0"s  // item values
+      "\0\0\0\0"
+      "\x02\0"
+      "\x01\0\0\0"
+      "A"
+      "\x02\0\0\0"
+      "BC"s  // edit text, items
+      "\0\0\0\0"
+      "\0\0\0\0"
+      "\0\0\0\0"s;
   EXPECT_EQ(p.write(), bytes);
   const auto back = ComboBoxProperties::read(bytes);
   ASSERT_TRUE(back);
@@ -28,8 +43,20 @@ TEST(ComboBoxLayout, MatchesTheHandCheckedBytes) {
 TEST(TabLayout, PageNamesFollowAShortCount) {
   TabProperties p;
   p.pageNames = {"x", "yz"};
-  const std::string bytes = "\x03\0\0\0" "\x01\0\0\0" "\0\0\0\0" "\0\0\0\0" "\x01\0\0\0" "\0\0\0\0"s
-                            "\0\0\0\xFF" "\0\0\0\0" "\x02\0" "\x01\0\0\0" "x" "\x02\0\0\0" "yz"s;
+  const std::string bytes =
+      "\x03\0\0\0"
+      "\x01\0\0\0"
+      "\0\0\0\0"
+      "\0\0\0\0"
+      "\x01\0\0\0"
+      "\0\0\0\0"s
+      "\0\0\0\xFF"
+      "\0\0\0\0"
+      "\x02\0"
+      "\x01\0\0\0"
+      "x"
+      "\x02\0\0\0"
+      "yz"s;
   EXPECT_EQ(p.write(), bytes);
   EXPECT_EQ(TabProperties::read(bytes)->pageNames, p.pageNames);
 }
@@ -52,7 +79,8 @@ TEST(ControlLayouts, RoundTripAndRefuseNewerVersionsAndTruncation) {
     std::string newer = r;
     newer[0] = static_cast<char>(newer[0] + 1);
     EXPECT_FALSE(ButtonProperties::read(newer) || CommonDlgProperties::read(newer) || LineChartProperties::read(newer));
-    EXPECT_FALSE(ButtonProperties::read(r.substr(0, r.size() - 1)) && CommonDlgProperties::read(r.substr(0, r.size() - 1)));
+    EXPECT_FALSE(ButtonProperties::read(r.substr(0, r.size() - 1)) &&
+                 CommonDlgProperties::read(r.substr(0, r.size() - 1)));
   }
   EXPECT_FALSE(ComboBoxProperties::read(ComboBoxProperties{}.write() + "x")) << "trailing bytes";
 }

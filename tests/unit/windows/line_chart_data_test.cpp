@@ -32,8 +32,8 @@ TEST(LineChartData, CurrentPointOutsideTheRangeIsTakenAsZero) {
 
 TEST(LineChartData, ValuesAreHeldToTheScale) {
   const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
-  const std::pair<double, double> cases[] = {{-1, 0},          {-inf, 0},        {nan, 0},     {0, 0},
-                                             {1234.5, 1234.5}, {1e7, 1e7},       {1e7 + 1, 1e7}, {inf, 1e7}};
+  const std::pair<double, double> cases[] = {{-1, 0},          {-inf, 0},  {nan, 0},       {0, 0},
+                                             {1234.5, 1234.5}, {1e7, 1e7}, {1e7 + 1, 1e7}, {inf, 1e7}};
   for (const auto& [given, stored] : cases) {
     LineChartData chart;
     chart.setCurrentPoint(3);

@@ -133,12 +133,18 @@ TEST(WindowRecords, FramesWithTheirLinesAndBackgrounds) {
     std::uint32_t background, width, colour;
   };
   const Frame frames[] = {
-      {0x52010001, "音频助手2", kDefaultColour, 3, 0x008080}, {0x52010001, "录音软件2", kDefaultColour, 3, 0x008080},
-      {0x52010001, "记事本2", kDefaultColour, 3, 0x008080},   {0x52010001, "挂机工具2", kDefaultColour, 3, 0x008080},
-      {0x52010001, "网址导航2", kDefaultColour, 3, 0x008080}, {0x52010001, "检测更新2", 0, 1, 0x00FFFF},
-      {0x52010001, "联系作者2", 0, 1, 0x00FFFF},              {0x52010001, "收费标准2", 0, 1, 0x00FFFF},
-      {0x52010001, "作者空间2", 0, 1, 0x00FFFF},              {0x52010001, "外形框1", 0, 2, 0x808040},
-      {0x52010041, "外形框1", 0, 3, 0x00FF00},                {0x52010041, "外形框2", 0, 3, 0x00FF00},
+      {0x52010001, "音频助手2", kDefaultColour, 3, 0x008080},
+      {0x52010001, "录音软件2", kDefaultColour, 3, 0x008080},
+      {0x52010001, "记事本2", kDefaultColour, 3, 0x008080},
+      {0x52010001, "挂机工具2", kDefaultColour, 3, 0x008080},
+      {0x52010001, "网址导航2", kDefaultColour, 3, 0x008080},
+      {0x52010001, "检测更新2", 0, 1, 0x00FFFF},
+      {0x52010001, "联系作者2", 0, 1, 0x00FFFF},
+      {0x52010001, "收费标准2", 0, 1, 0x00FFFF},
+      {0x52010001, "作者空间2", 0, 1, 0x00FFFF},
+      {0x52010001, "外形框1", 0, 2, 0x808040},
+      {0x52010041, "外形框1", 0, 3, 0x00FF00},
+      {0x52010041, "外形框2", 0, 3, 0x00FF00},
   };
   for (const Frame& f : frames) {
     SCOPED_TRACE(f.name);
@@ -158,9 +164,15 @@ TEST(WindowRecords, TransparentLabelColours) {
     std::uint32_t colour;
   };
   const Label labels[] = {
-      {0x52010001, "检测更新1", 0xFFFFFF}, {0x52010001, "关于软件1", 0xFFFFFF}, {0x52010041, "声卡输出1", 0xFFFFFF},
-      {0x52010041, "类型选择1", 0xFFFFFF}, {0x52010041, "类型选择2", 0xFFFFFF}, {0x52010041, "分割线1", 0x00FF00},
-      {0x52010041, "音量1", 0},            {0x52010137, "透明标签1", 0},        {0x5201019D, "透明标签3", 0},
+      {0x52010001, "检测更新1", 0xFFFFFF},
+      {0x52010001, "关于软件1", 0xFFFFFF},
+      {0x52010041, "声卡输出1", 0xFFFFFF},
+      {0x52010041, "类型选择1", 0xFFFFFF},
+      {0x52010041, "类型选择2", 0xFFFFFF},
+      {0x52010041, "分割线1", 0x00FF00},
+      {0x52010041, "音量1", 0},
+      {0x52010137, "透明标签1", 0},
+      {0x5201019D, "透明标签3", 0},
   };
   for (const Label& l : labels) {
     const auto p = TransLabelProperties::read(unitNamed(l.window, l.name).propertyData);
@@ -204,7 +216,7 @@ TEST(WindowRecords, ButtonKindsAndTheSoundCardFieldAndTheNotepad) {
 
 TEST(WindowRecords, UnitsWithoutPropertyData) {
   const std::pair<std::uint32_t, const char*> bare[] = {
-      {0x52010041, "编辑框1"}, {0x52010041, "选择框1"},      {0x52010041, "系统音量1"}, {0x52010137, "时间时钟"},
+      {0x52010041, "编辑框1"},  {0x52010041, "选择框1"},      {0x52010041, "系统音量1"}, {0x52010137, "时间时钟"},
       {0x52010137, "录音控件"}, {0x52010137, "录音音波控件"}, {0x5201019D, "编辑框1"},   {0x5201019D, "时钟1"},
   };
   for (const auto& [window, name] : bare) EXPECT_TRUE(unitNamed(window, name).propertyData.empty()) << name;

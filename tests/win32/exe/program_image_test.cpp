@@ -49,7 +49,8 @@ std::vector<Section> sectionsOf(const std::vector<char>& image) {
     std::string name(image.data() + row, strnlen(image.data() + row, 8));
     if (name.size() > 1 && name[0] == '/') {
       const std::size_t text = strings + std::stoul(name.substr(1));
-      if (text < image.size()) name = std::string(image.data() + text, strnlen(image.data() + text, image.size() - text));
+      if (text < image.size())
+        name = std::string(image.data() + text, strnlen(image.data() + text, image.size() - text));
     }
     sections.push_back({name, at<std::uint32_t>(image, row + 16), at<std::uint32_t>(image, row + 20)});
   }
@@ -145,7 +146,8 @@ TEST(ProgramImage, ManifestAsksForNoElevationNamesWindows7To11AndDpiAwareness) {
 }
 
 TEST(ProgramImage, CarriesTheCreditsOfTheEffectsSourcesByteForByte) {
-  const std::string credits = resourceOfExe(MAKEINTRESOURCEW(LANXING_CREDITS_RESOURCE), MAKEINTRESOURCEW(10));  // RT_RCDATA
+  const std::string credits =
+      resourceOfExe(MAKEINTRESOURCEW(LANXING_CREDITS_RESOURCE), MAKEINTRESOURCEW(10));  // RT_RCDATA
   const std::vector<char> file = bytesOf(L"Z:" + wideFromGbk(LANXING_CREDITS));
   ASSERT_GT(file.size(), 1000u);
   EXPECT_EQ(credits, std::string(file.begin(), file.end()));

@@ -47,7 +47,8 @@ TEST(GlobalHotkeysWin32, HotkeysReachTheReceiverAndTheWindowsOwnProcedure) {
   ASSERT_TRUE(main && label);
 
   std::vector<int> ids;
-  for (unsigned key = VK_F1; key <= VK_F4; ++key) ids.push_back(globalHotkeys().RegisterGlobalHotkey(main, label, 0, key));
+  for (unsigned key = VK_F1; key <= VK_F4; ++key)
+    ids.push_back(globalHotkeys().RegisterGlobalHotkey(main, label, 0, key));
   EXPECT_EQ(ids, (std::vector<int>{33001, 33002, 33003, 33004}));
 
   PostMessageW(main, WM_HOTKEY, 33002, MAKELPARAM(0, VK_F2));

@@ -8,8 +8,8 @@
 namespace {
 
 OwnedWindow framedWindow() {
-  return OwnedWindow(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"framed", WS_CAPTION | WS_SYSMENU | WS_VISIBLE,
-                                     50, 50, 270, 102, nullptr, nullptr, nullptr, nullptr));
+  return OwnedWindow(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"framed", WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 50,
+                                     50, 270, 102, nullptr, nullptr, nullptr, nullptr));
 }
 
 TEST(LockScreen, OnOneMonitorTheCoverIsThePrimaryScreen) {

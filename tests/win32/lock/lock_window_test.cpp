@@ -125,7 +125,8 @@ TEST_F(LockWindowTest, LockingStoresThePasswordAndRearrangesTheWindowIntoTheLock
   EXPECT_EQ(label(透明标签3), lock::kLockedStatus);
   EXPECT_EQ(GetWindowTextLengthW(unit(编辑框1)), 0);
   EXPECT_EQ(SendMessageW(unit(编辑框1), EM_GETPASSWORDCHAR, 0, 0), '*');
-  for (lock_window::Unit hidden : {编辑框2, 透明标签2, 按钮1, 按钮2}) EXPECT_FALSE(IsWindowVisible(unit(hidden))) << hidden;
+  for (lock_window::Unit hidden : {编辑框2, 透明标签2, 按钮1, 按钮2})
+    EXPECT_FALSE(IsWindowVisible(unit(hidden))) << hidden;
   EXPECT_TRUE(IsWindowVisible(unit(按钮3)));
   EXPECT_TRUE(pumpUntil([&] { return covering(); })) << "时钟1 runs and covers the screen";
   RECT r;
@@ -140,8 +141,8 @@ TEST_F(LockWindowTest, TheLockScreenComesBackWithinATickAfterAMoveOrAnotherWindo
   SetWindowPos(window, HWND_NOTOPMOST, 100, 100, 300, 200, SWP_NOACTIVATE);
   EXPECT_TRUE(pumpUntil([&] { return covering(); }, 200));
 
-  OwnedWindow other(CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200,
-                                    nullptr, nullptr, nullptr, nullptr));
+  OwnedWindow other(CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr,
+                                    nullptr, nullptr, nullptr));
   ASSERT_TRUE(other);
   SetWindowPos(other.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   EXPECT_TRUE(pumpUntil([&] { return GetWindow(window, GW_HWNDPREV) != other.get() && covering(); }, 200));
@@ -231,7 +232,8 @@ TEST_F(LockWindowTest, APasswordThatCannotBeStoredLocksNothing) {
 
 TEST_F(LockWindowTest, OpeningTheLockWindowSkinsItsControls) {
   EXPECT_EQ(theControlSkin().scheme(), 2);
-  for (lock_window::Unit control : {按钮1, 按钮2, 按钮3, 编辑框1, 编辑框2}) EXPECT_TRUE(theControlSkin().isSkinned(unit(control)));
+  for (lock_window::Unit control : {按钮1, 按钮2, 按钮3, 编辑框1, 编辑框2})
+    EXPECT_TRUE(theControlSkin().isSkinned(unit(control)));
 }
 
 }  // namespace

@@ -203,7 +203,9 @@ TEST_F(NotepadWindowTest, AFailedSaveIsToldOnceNamingTheFile) {
 TEST_F(NotepadWindowTest, OnTopTogglesTheCheckMarkAndTheWindowAndStartsOffEachTime) {
   HWND window = open();
   const auto onTop = [&] { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
-  const auto checked = [&] { return (GetMenuState(GetSubMenu(GetMenu(window), 0), 0, MF_BYPOSITION) & MF_CHECKED) != 0; };
+  const auto checked = [&] {
+    return (GetMenuState(GetSubMenu(GetMenu(window), 0), 0, MF_BYPOSITION) & MF_CHECKED) != 0;
+  };
   ASSERT_TRUE(GetMenu(window));
   EXPECT_FALSE(onTop());
   EXPECT_FALSE(checked());

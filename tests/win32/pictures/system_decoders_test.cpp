@@ -15,9 +15,7 @@
 
 namespace {
 
-std::wstring PicturePath(const std::wstring& name) {
-  return L"" LANXING_PICTURES + name;
-}
+std::wstring PicturePath(const std::wstring& name) { return L"" LANXING_PICTURES + name; }
 
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info{};
@@ -35,8 +33,7 @@ struct IconShape {
 IconShape ShapeOf(HICON icon) {
   ICONINFO info{};
   EXPECT_TRUE(GetIconInfo(icon, &info));
-  IconShape shape{BitmapSize(info.hbmColor), {LONG(info.xHotspot), LONG(info.yHotspot)},
-                  info.fIcon == TRUE};
+  IconShape shape{BitmapSize(info.hbmColor), {LONG(info.xHotspot), LONG(info.yHotspot)}, info.fIcon == TRUE};
   DeleteObject(info.hbmColor);
   DeleteObject(info.hbmMask);
   return shape;
@@ -44,8 +41,8 @@ IconShape ShapeOf(HICON icon) {
 
 TEST(SystemDecoders, MainIconHasItsNineSizes) {
   for (int size : {16, 24, 32, 48, 64, 72, 96, 128, 256}) {
-    auto icon = static_cast<HICON>(LoadImageW(nullptr, PicturePath(L"main-icon.ico").c_str(),
-                                              IMAGE_ICON, size, size, LR_LOADFROMFILE));
+    auto icon = static_cast<HICON>(
+        LoadImageW(nullptr, PicturePath(L"main-icon.ico").c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE));
     ASSERT_NE(icon, nullptr) << size;
     IconShape shape = ShapeOf(icon);
     EXPECT_EQ(shape.size.cx, size);
@@ -55,8 +52,8 @@ TEST(SystemDecoders, MainIconHasItsNineSizes) {
 }
 
 TEST(SystemDecoders, RecorderIconIs32Pixels) {
-  auto icon = static_cast<HICON>(LoadImageW(nullptr, PicturePath(L"recorder-icon.ico").c_str(),
-                                            IMAGE_ICON, 32, 32, LR_LOADFROMFILE));
+  auto icon = static_cast<HICON>(
+      LoadImageW(nullptr, PicturePath(L"recorder-icon.ico").c_str(), IMAGE_ICON, 32, 32, LR_LOADFROMFILE));
   ASSERT_NE(icon, nullptr);
   IconShape shape = ShapeOf(icon);
   EXPECT_EQ(shape.size.cx, 32);
@@ -65,8 +62,8 @@ TEST(SystemDecoders, RecorderIconIs32Pixels) {
 }
 
 TEST(SystemDecoders, LockCursorHasItsHotSpot) {
-  auto cursor = static_cast<HCURSOR>(LoadImageW(nullptr, PicturePath(L"lock-cursor.cur").c_str(),
-                                                IMAGE_CURSOR, 32, 32, LR_LOADFROMFILE));
+  auto cursor = static_cast<HCURSOR>(
+      LoadImageW(nullptr, PicturePath(L"lock-cursor.cur").c_str(), IMAGE_CURSOR, 32, 32, LR_LOADFROMFILE));
   ASSERT_NE(cursor, nullptr);
   IconShape shape = ShapeOf(cursor);
   EXPECT_EQ(shape.size.cx, 32);
@@ -77,8 +74,8 @@ TEST(SystemDecoders, LockCursorHasItsHotSpot) {
 }
 
 TEST(SystemDecoders, VolumeKnobHasMagentaCorners) {
-  auto knob = static_cast<HBITMAP>(LoadImageW(nullptr, PicturePath(L"volume-knob.bmp").c_str(),
-                                              IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  auto knob = static_cast<HBITMAP>(
+      LoadImageW(nullptr, PicturePath(L"volume-knob.bmp").c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
   ASSERT_NE(knob, nullptr);
   SIZE size = BitmapSize(knob);
   EXPECT_EQ(size.cx, 30);
@@ -104,8 +101,7 @@ SIZE JpegSize(const std::wstring& name) {
   IStream* stream = nullptr;
   CreateStreamOnHGlobal(memory, TRUE, &stream);
   IPicture* picture = nullptr;
-  HRESULT result = OleLoadPicture(stream, LONG(bytes.size()), FALSE, IID_IPicture,
-                                  reinterpret_cast<void**>(&picture));
+  HRESULT result = OleLoadPicture(stream, LONG(bytes.size()), FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
   stream->Release();
   EXPECT_EQ(result, S_OK);
   if (FAILED(result)) return {};

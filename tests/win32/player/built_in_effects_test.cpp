@@ -10,7 +10,6 @@
 
 namespace {
 
-
 ByteVector dataChunk(int number) {
   const auto wave = ParseWaveImage(builtInEffect(number));
   EXPECT_TRUE(wave.has_value()) << "FX-" << number;

@@ -15,8 +15,7 @@ CapturedOutput::CapturedOutput() {
     throw std::runtime_error("WINE_TEST_WAVOUT is not set");
   base_ = std::wstring(L"Z:") + unixPath;
   std::replace(base_.begin(), base_.end(), L'/', L'\\');
-  for (int n = 0; n < 10000 && (DeleteFileW(fileName(n).c_str()) || GetLastError() != ERROR_FILE_NOT_FOUND); ++n) {
-  }
+  for (int n = 0; n < 10000 && (DeleteFileW(fileName(n).c_str()) || GetLastError() != ERROR_FILE_NOT_FOUND); ++n) {}
 }
 
 std::wstring CapturedOutput::fileName(int n) const {
@@ -26,9 +25,7 @@ std::wstring CapturedOutput::fileName(int n) const {
   return base_ + suffix;
 }
 
-ByteVector CapturedOutput::stream(int n) const {
-  return byteVectorOf(readWholeFile(gbkFromWide(fileName(n))).bytes);
-}
+ByteVector CapturedOutput::stream(int n) const { return byteVectorOf(readWholeFile(gbkFromWide(fileName(n))).bytes); }
 
 int CapturedOutput::streamCount() const {
   int n = 0;

@@ -55,7 +55,8 @@ TEST(Mp3Wave, DecodesToWhatAReferenceDecoderGives) {
   ASSERT_GT(reference.size(), 10000u);
   ByteVector sampleCount;
   appendLe(sampleCount, static_cast<std::uint32_t>(reference.size() / 2), 4);
-  const ByteVector image = riffWave({chunk("fmt ", mpegLayer3Format()), chunk("data", mp3), chunk("fact", sampleCount)});
+  const ByteVector image =
+      riffWave({chunk("fmt ", mpegLayer3Format()), chunk("data", mp3), chunk("fact", sampleCount)});
 
   ASSERT_TRUE(TheEffectPlayer().Play(image));
   ASSERT_TRUE(test_support::pollUntil([] { return TheEffectPlayer().playingVoices() == 0; }));

@@ -43,7 +43,8 @@ TEST_F(WaveOutputTest, PlayWritesExactlyTheDataChunk) {
   const long long at = findRun(out, data);
   ASSERT_GE(at, 0);
   // Only silence around it.
-  EXPECT_TRUE(std::all_of(out.begin(), out.begin() + at, [](std::byte b) { return b == std::byte{0x80} || b == std::byte{0}; }));
+  EXPECT_TRUE(std::all_of(out.begin(), out.begin() + at,
+                          [](std::byte b) { return b == std::byte{0x80} || b == std::byte{0}; }));
   EXPECT_TRUE(std::all_of(out.begin() + at + static_cast<long long>(data.size()), out.end(),
                           [](std::byte b) { return b == std::byte{0x80} || b == std::byte{0}; }));
 }
@@ -62,8 +63,8 @@ TEST_F(WaveOutputTest, LoopingImageRepeatsItsDataAfterABreak) {
   const std::size_t first = static_cast<std::size_t>(findRun(out, data));
   const std::size_t second = static_cast<std::size_t>(findRun(out, data, first + data.size()));
   // Nothing but silence between the two: the repetition starts after the first has played out.
-  EXPECT_TRUE(std::all_of(out.begin() + static_cast<long long>(first + data.size()), out.begin() + static_cast<long long>(second),
-                          [](std::byte b) { return b == std::byte{0}; }));
+  EXPECT_TRUE(std::all_of(out.begin() + static_cast<long long>(first + data.size()),
+                          out.begin() + static_cast<long long>(second), [](std::byte b) { return b == std::byte{0}; }));
   EXPECT_EQ(captured.streamCount(), 1);
 }
 
@@ -101,7 +102,8 @@ TEST_F(WaveOutputTest, ImageFromAFileNamedInGbk) {
   const ByteVector data = distinctSamples(5000, 7);
   const ByteVector image = pcmWave(data);
   const std::string name = "测试音效.wav";
-  std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+  std::ofstream(name, std::ios::binary)
+      .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
   EXPECT_FALSE(PlayEffectFile(""));
   EXPECT_FALSE(PlayEffectFile("没有这个文件.wav"));
   ASSERT_TRUE(PlayEffectFile(name));

@@ -14,7 +14,10 @@ TEST(GbkText, ConvertsWithCodePage936WhateverTheSystemCodePage) {
   EXPECT_EQ(wideFromGbk("\xC0\xBD\xD0\xC7"), std::wstring(L"\x6F9C\x661F"));
   EXPECT_EQ(gbkFromWide(L"\x6F9C\x661F"), "\xC0\xBD\xD0\xC7");
   EXPECT_EQ(wideFromGbk(""), L"");
-  EXPECT_EQ(gbkFromWide(L"A\x3000" L"b"), "A\xA1\xA1" "b");
+  EXPECT_EQ(gbkFromWide(L"A\x3000"
+                        L"b"),
+            "A\xA1\xA1"
+            "b");
 }
 
 TEST(GbkText, RoundTripsEveryTwoByteCharacterOfARow) {

@@ -27,8 +27,10 @@ const char* const kFiles[] = {
     "",
 };
 
-const char* const kSections[] = {"自定义音效1", "记事本", "sec", "SEC", "a", "A", "b", " b ", "q", "乚", "丄", "乤", "none"};
-const char* const kKeys[] = {"路径", "内容", "key", "KEY2", "k", "K", "j", "d", "s", "u", "e", "lone", "novalue", "empty", "eq", "x"};
+const char* const kSections[] = {"自定义音效1", "记事本", "sec", "SEC", "a",  "A",   "b",
+                                 " b ",         "q",      "乚",  "丄",  "乤", "none"};
+const char* const kKeys[] = {"路径", "内容", "key", "KEY2", "k",       "K",     "j",  "d",
+                             "s",    "u",    "e",   "lone", "novalue", "empty", "eq", "x"};
 
 std::string systemRead(const std::string& path, const std::string& section, const std::string& key) {
   std::vector<char> buffer(10240);
@@ -82,7 +84,9 @@ void expectSameReads(const std::string& systemFile, const std::string& engineByt
           << what << " [" << section << "] " << key;
 }
 
-TEST(ProfileConformance, TheSystemProfileIsGbk) { ASSERT_EQ(GetACP(), 936u) << "the tests' Wine session runs in zh_CN"; }
+TEST(ProfileConformance, TheSystemProfileIsGbk) {
+  ASSERT_EQ(GetACP(), 936u) << "the tests' Wine session runs in zh_CN";
+}
 
 TEST(ProfileConformance, ReadsMatchTheSystem) {
   TempFolder folder;
@@ -97,15 +101,23 @@ TEST(ProfileConformance, ReadsMatchTheSystem) {
 
 struct Edit {
   const char* section;
-  const char* key;  // nullptr: delete the section
+  const char* key;    // nullptr: delete the section
   const char* value;  // nullptr: delete the key
 };
 
 TEST(ProfileConformance, EditsReadBackLikeTheSystemsEdits) {
   const Edit edits[] = {
-      {"a", "k", "new"},        {"A", "K", "upper"},      {"a", "fresh", "appended"}, {"new section", "k", "v"},
-      {"记事本", "内容", "正文\r\n"}, {"sec", "key", "中文值"},   {"a", "k", nullptr},        {"b", nullptr, nullptr},
-      {"q", "d", "\"requoted\""}, {"乤", "k", "only lower"}, {"a", "j", nullptr},
+      {"a", "k", "new"},
+      {"A", "K", "upper"},
+      {"a", "fresh", "appended"},
+      {"new section", "k", "v"},
+      {"记事本", "内容", "正文\r\n"},
+      {"sec", "key", "中文值"},
+      {"a", "k", nullptr},
+      {"b", nullptr, nullptr},
+      {"q", "d", "\"requoted\""},
+      {"乤", "k", "only lower"},
+      {"a", "j", nullptr},
   };
   TempFolder folder;
   for (const Saved saving : kSavings)
@@ -128,8 +140,9 @@ TEST(ProfileConformance, EditsReadBackLikeTheSystemsEdits) {
         for (const char* section : kSections)
           for (const char* key : kKeys)
             EXPECT_EQ(systemRead(enginePath, section, key), systemRead(path, section, key))
-                << what << " [" << section << "] " << key << "\nsystem wrote:\n" << fileBytes(path)
-                << "\nengine wrote:\n" << engine;
+                << what << " [" << section << "] " << key << "\nsystem wrote:\n"
+                << fileBytes(path) << "\nengine wrote:\n"
+                << engine;
       }
     }
 }

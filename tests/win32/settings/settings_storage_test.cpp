@@ -31,7 +31,8 @@ TEST(SettingsStorageWin32, ChineseFolderRoundTripAndNoTemporaryLeft) {
   EXPECT_FALSE(exists(file + L".tmp"));
   const StoredFile stored = storage.load(gbkFromWide(file));
   ASSERT_EQ(stored.state, StoredFile::State::read);
-  EXPECT_EQ(stored.bytes, "[自定义音效1]\r\n路径=D:\\音乐\\开场.mp3\r\n[记事本]\r\n内容=第一行（#换行符）第二行\r\n\r\n");
+  EXPECT_EQ(stored.bytes,
+            "[自定义音效1]\r\n路径=D:\\音乐\\开场.mp3\r\n[记事本]\r\n内容=第一行（#换行符）第二行\r\n\r\n");
 
   // The system reads our file exactly as we do.
   char buffer[256];

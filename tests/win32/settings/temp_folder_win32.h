@@ -12,7 +12,8 @@ class TempFolder {
     wchar_t base[MAX_PATH];
     GetTempPathW(MAX_PATH, base);
     static int serial = 0;
-    path_ = std::wstring(base) + L"lanxing-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++serial);
+    path_ =
+        std::wstring(base) + L"lanxing-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++serial);
     CreateDirectoryW(path_.c_str(), nullptr);
   }
   ~TempFolder() {

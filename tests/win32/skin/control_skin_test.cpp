@@ -96,7 +96,8 @@ TEST_F(ControlSkinTest, SwitchingOnTakesEveryControlOfASkinnedKindOfTheThreadsWi
   comboList = info.hwndList;
   ASSERT_TRUE(SetSkinScheme(2));
   EXPECT_EQ(theControlSkin().scheme(), 2);
-  for (const auto& [w, skinned] : controls) EXPECT_EQ(theControlSkin().isSkinned(w), skinned) << static_cast<int>(skinKindOf(w));
+  for (const auto& [w, skinned] : controls)
+    EXPECT_EQ(theControlSkin().isSkinned(w), skinned) << static_cast<int>(skinKindOf(w));
   EXPECT_TRUE(theControlSkin().isSkinned(comboList)) << "a combo box's drop-down list";
   EXPECT_FALSE(theControlSkin().isSkinned(top.get()));
 }

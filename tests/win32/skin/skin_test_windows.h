@@ -10,8 +10,8 @@
 #include "ui/handles_win32.h"
 
 inline OwnedWindow testTopLevel(int width = 300, int height = 200) {
-  return OwnedWindow(CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"skin test", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
-                                     0, 0, width, height, nullptr, nullptr, nullptr, nullptr));
+  return OwnedWindow(CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"skin test", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0,
+                                     0, width, height, nullptr, nullptr, nullptr, nullptr));
 }
 
 inline HWND childControl(HWND parent, const wchar_t* className, DWORD style, const wchar_t* text = L"",
@@ -30,10 +30,12 @@ inline void pumpMessages() {
 
 template <class Done>
 bool pumpUntil(Done done, std::chrono::milliseconds timeout = std::chrono::seconds(2)) {
-  return test_support::pollUntil([&] {
-    pumpMessages();
-    return done();
-  }, timeout, [] { MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT); });
+  return test_support::pollUntil(
+      [&] {
+        pumpMessages();
+        return done();
+      },
+      timeout, [] { MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT); });
 }
 
 // A window's client area as the screen shows it now, in the system's colour order 0x00BBGGRR.

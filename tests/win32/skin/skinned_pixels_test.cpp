@@ -93,7 +93,8 @@ TEST_F(SkinnedPixelsTest, ADisabledTickedCheckBoxIsGreyWithAWhiteBox) {
   ASSERT_TRUE(SetSkinScheme(2));
   std::vector<std::uint32_t> pixels(kWidth * kHeight);
   skin::Canvas expected(pixels, kWidth, kHeight);
-  (void)skin::paintCheckBox(expected, skin::disabled | skin::ticked, GetWindowLongW(box, GWL_STYLE), systemColours(), 0);
+  (void)skin::paintCheckBox(expected, skin::disabled | skin::ticked, GetWindowLongW(box, GWL_STYLE), systemColours(),
+                            0);
   const skin::Rect mark = skin::markRect(expected.bounds(), GetWindowLongW(box, GWL_STYLE));
   const auto markMismatches = [&] {
     const ScreenPicture shown(box);

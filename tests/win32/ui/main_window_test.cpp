@@ -56,7 +56,8 @@ TEST_F(MainWindowTest, CreatedEventRanOnceAndTheWindowIsCentredAtItsOuterSize) {
   EXPECT_TRUE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << "narrow caption";
   EXPECT_FALSE(GetWindowLongW(hwnd, GWL_STYLE) & WS_THICKFRAME) << "fixed size";
   EXPECT_EQ(GetWindow(hwnd, GW_OWNER), nullptr) << "shown in the task bar: no hidden owner";
-  EXPECT_EQ(std::get<std::string>(testWindows().GetProperty(kWindowId, 0, window_property::caption)), "澜星助手工具箱v1.6");
+  EXPECT_EQ(std::get<std::string>(testWindows().GetProperty(kWindowId, 0, window_property::caption)),
+            "澜星助手工具箱v1.6");
   EXPECT_TRUE(SendMessageW(hwnd, WM_GETICON, ICON_SMALL, 0)) << "the icon from the window's property data";
 }
 
@@ -73,7 +74,8 @@ TEST_F(MainWindowTest, EveryUnitHasItsRectangleParentFlagsAndControlId) {
     expectedId += 10;
     EXPECT_EQ(GetParent(w), r.parentId ? unit(r.parentId) : hwnd);
     for (int p = 0; p < 4; ++p)
-      EXPECT_EQ(std::get<std::int32_t>(testWindows().GetProperty(kWindowId, t.id, p)), (&r.left)[p]) << "property " << p;
+      EXPECT_EQ(std::get<std::int32_t>(testWindows().GetProperty(kWindowId, t.id, p)), (&r.left)[p])
+          << "property " << p;
     const LONG style = GetWindowLongW(w, GWL_STYLE);
     EXPECT_EQ((style & WS_VISIBLE) != 0, (r.flags & unit_flag::visible) != 0);
     EXPECT_EQ((style & WS_DISABLED) != 0, (r.flags & unit_flag::disabled) != 0);
@@ -97,10 +99,12 @@ TEST_F(MainWindowTest, HandCursorFromTheProgramsResourcesOverPictureButtonsAndLi
   ASSERT_TRUE(hand);
   for (std::uint32_t id : {退出1, 音频助手1, 检测更新1}) {
     SetCursor(nullptr);
-    EXPECT_TRUE(SendMessageW(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(unit(id)), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+    EXPECT_TRUE(
+        SendMessageW(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(unit(id)), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
     EXPECT_EQ(GetCursor(), hand) << id;
   }
-  EXPECT_FALSE(SendMessageW(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(unit(外形框1)), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)))
+  EXPECT_FALSE(
+      SendMessageW(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(unit(外形框1)), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)))
       << "a frame without a cursor of its own keeps the class cursor";
   EXPECT_EQ(std::get<std::int32_t>(testWindows().GetProperty(kWindowId, 退出1, common_property::cursor)), 32649);
 }
@@ -145,9 +149,13 @@ TEST_F(MainWindowTest, LabelFeedbackReturnsTheHandlersValueToTheSender) {
 }
 
 TEST_F(MainWindowTest, TrayMouseMessagesBecomeCodes) {
-  const std::pair<UINT, std::optional<std::int32_t>> cases[] = {
-      {WM_LBUTTONUP, 1}, {WM_LBUTTONDBLCLK, 2}, {WM_RBUTTONUP, 3}, {WM_CONTEXTMENU, 3},
-      {WM_MOUSEMOVE, std::nullopt}, {WM_LBUTTONDOWN, std::nullopt}, {WM_RBUTTONDOWN, std::nullopt}};
+  const std::pair<UINT, std::optional<std::int32_t>> cases[] = {{WM_LBUTTONUP, 1},
+                                                                {WM_LBUTTONDBLCLK, 2},
+                                                                {WM_RBUTTONUP, 3},
+                                                                {WM_CONTEXTMENU, 3},
+                                                                {WM_MOUSEMOVE, std::nullopt},
+                                                                {WM_LBUTTONDOWN, std::nullopt},
+                                                                {WM_RBUTTONDOWN, std::nullopt}};
   for (const auto& [mouse, code] : cases) {
     recorded.clear();
     SendMessageW(hwnd, private_message::kTrayIcon, 1, mouse);

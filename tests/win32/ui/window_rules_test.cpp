@@ -3,7 +3,6 @@
 // loads that fail.
 #include <gtest/gtest.h>
 
-
 #include "recording_handlers.h"
 #include "ui/format/events.h"
 #include "ui/format/property_data.h"
@@ -54,19 +53,35 @@ std::string rulesBlock() {
   knob.normal = knobPicture();
   knob.transparentColour = 0x00FF00FF;
   return writeBlock({
-      {kPlain, 0x19010001, "", "",
+      {kPlain,
+       0x19010001,
+       "",
+       "",
        {{kOwn, windowRecord({{event::created, kCreated}, {event::mayClose, kMayClose}, {event::moved, kMoved}})},
         {kEdit, unitRecord(type_word::EditBox, {{event::character, kCharacter}})}}},
-      {kSelfClosing, 0x19010002, "", "",
+      {kSelfClosing,
+       0x19010002,
+       "",
+       "",
        {{kOwn, windowRecord({{event::created, kClosesItself}, {event::moved, kMoved}})}}},
-      {kBadButton, 0x19010003, "", "",
+      {kBadButton,
+       0x19010003,
+       "",
+       "",
        {{kOwn, windowRecord({})}, {kButton, unitRecord(type_word::PicBtn, {}, future.write())}}},
       {kUnknownType, 0x19010004, "", "", {{kOwn, windowRecord({})}, {kButton, unitRecord(0x00099999, {})}}},
-      {kKeys, 0x19010005, "", "",
+      {kKeys,
+       0x19010005,
+       "",
+       "",
        {{kOwn, windowRecord({}, true)},
         {kEdit, unitRecord(type_word::EditBox, {{event::keyDown, kKeyDown}, {event::wheel, kWheel}})},
         {kEdit2, unitRecord(type_word::EditBox, {{event::gotFocus, kFocus}, {event::lostFocus, kFocus}}, {}, 40)}}},
-      {kShaped, 0x19010006, "", "", {{kOwn, windowRecord({})}, {kButton, unitRecord(type_word::PicBtn, {{event::click, kClick}}, knob.write())}}},
+      {kShaped,
+       0x19010006,
+       "",
+       "",
+       {{kOwn, windowRecord({})}, {kButton, unitRecord(type_word::PicBtn, {{event::click, kClick}}, knob.write())}}},
   });
 }
 
@@ -90,7 +105,8 @@ class WindowRules : public ::testing::Test {
     testWindows().ReadTemplates(block, handlers);
   }
   void TearDown() override {
-    for (std::uint32_t id : {kPlain, kSelfClosing, kBadButton, kUnknownType, kKeys, kShaped}) testWindows().DestroyWindow(id);
+    for (std::uint32_t id : {kPlain, kSelfClosing, kBadButton, kUnknownType, kKeys, kShaped})
+      testWindows().DestroyWindow(id);
     pumpPending();
   }
 };
@@ -227,7 +243,8 @@ TEST_F(WindowRules, PictureButtonKindIsClamped) {
   ASSERT_TRUE(testWindows().LoadWindow(kShaped, nullptr));
   for (auto [given, stored] : {std::pair{5, 1}, {-2, 0}, {1, 1}}) {
     testWindows().SetProperty(kShaped, kButton, picbtn_property::kind, std::int32_t{given});
-    EXPECT_EQ(std::get<std::int32_t>(testWindows().GetProperty(kShaped, kButton, picbtn_property::kind)), stored) << given;
+    EXPECT_EQ(std::get<std::int32_t>(testWindows().GetProperty(kShaped, kButton, picbtn_property::kind)), stored)
+        << given;
   }
 }
 
@@ -247,7 +264,9 @@ TEST_F(WindowRules, AToggleButtonFlipsItsSelectedStateOnEachClick) {
   ASSERT_TRUE(testWindows().LoadWindow(kShaped, nullptr));
   HWND knob = testWindows().GetUnit(kShaped, kButton)->hwnd();
   testWindows().SetProperty(kShaped, kButton, picbtn_property::kind, std::int32_t{1});
-  const auto selected = [] { return std::get<std::int32_t>(testWindows().GetProperty(kShaped, kButton, picbtn_property::selected)); };
+  const auto selected = [] {
+    return std::get<std::int32_t>(testWindows().GetProperty(kShaped, kButton, picbtn_property::selected));
+  };
   for (int expected : {1, 0}) {
     const std::size_t before = eventsOf(kClick).size();
     PostMessageW(knob, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(15, 4));

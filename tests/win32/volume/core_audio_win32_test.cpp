@@ -29,9 +29,7 @@ TEST_F(CoreAudio, WineRefusesTheEndpointVolumeSoTheKnobFallsBackToTheMixer) {
   EXPECT_FALSE(mixer.volumeControl()) << "closed after the write";
 }
 
-TEST_F(CoreAudio, DuckingOptOutAnswer) {
-  EXPECT_EQ(optOutOfDucking(), S_OK);
-}
+TEST_F(CoreAudio, DuckingOptOutAnswer) { EXPECT_EQ(optOutOfDucking(), S_OK); }
 
 TEST(SoundCardCheck, NamesTheDeviceTheWaveMapperPlaysThrough) {
   ASSERT_GT(waveOutGetNumDevs(), 0u);

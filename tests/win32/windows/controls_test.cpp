@@ -29,7 +29,8 @@ class Controls : public LoadedWindowsTest {
 TEST_F(Controls, ButtonsClickTheirHandlersWhereverTheyStand) {
   using namespace audio_window;
   // in the window, in a frame, on a page of the Tab
-  for (std::uint32_t id : {std::uint32_t{置顶1}, std::uint32_t{类型2}, pageButton(0, 1), pageButton(0, 20)}) SendMessageW(unit(kWindowId, id), BM_CLICK, 0, 0);
+  for (std::uint32_t id : {std::uint32_t{置顶1}, std::uint32_t{类型2}, pageButton(0, 1), pageButton(0, 20)})
+    SendMessageW(unit(kWindowId, id), BM_CLICK, 0, 0);
   EXPECT_TRUE(pumpUntil([] { return recorded.size() == 4; }));
   ASSERT_EQ(recorded.size(), 4u);
   EXPECT_EQ(recorded[0].handler, handlerReference(Handler::toggleAudioOnTop));
@@ -78,7 +79,8 @@ TEST_F(Controls, ComboBoxItemsAndValuesAndChosenOnlyByTheUser) {
 
   HWND combo = unit(kWindowId, 组合框2);
   SendMessageW(combo, CB_SETCURSEL, 3, 0);
-  SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELENDOK), reinterpret_cast<LPARAM>(combo));
+  SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELENDOK),
+               reinterpret_cast<LPARAM>(combo));
   EXPECT_EQ(timesReached(Handler::recordFormatChosen), 0u) << "posted, not raised at once";
   ASSERT_TRUE(pumpUntil([] { return timesReached(Handler::recordFormatChosen) == 1; }));
   EXPECT_EQ(recorded.back().unit, 组合框2);
@@ -128,11 +130,14 @@ TEST_F(Controls, TheChartHoldsItsLimitsAndTellsItsBackground) {
 
 TEST_F(Controls, FileDialogsRememberTheirNames) {
   EXPECT_EQ(std::get<std::string>(testWindows().GetProperty(recorder_window::kWindowId, recorder_window::通用对话框,
-                                              common_dlg_property::fileName)), "*.wav");
+                                                            common_dlg_property::fileName)),
+            "*.wav");
   EXPECT_EQ(std::get<std::string>(testWindows().GetProperty(recorder_window::kWindowId, recorder_window::通用对话框,
-                                              common_dlg_property::filter)), "声音文件|*.wav");
+                                                            common_dlg_property::filter)),
+            "声音文件|*.wav");
   EXPECT_EQ(std::get<std::string>(testWindows().GetProperty(audio_window::kWindowId, audio_window::通用对话框1,
-                                              common_dlg_property::fileName)), "");
+                                                            common_dlg_property::fileName)),
+            "");
 }
 
 }  // namespace

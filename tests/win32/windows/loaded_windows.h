@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "assets/windows/handlers.h"
 #include "assets/windows/main_window_ids.h"
 #include "ui/block_resource_win32.h"

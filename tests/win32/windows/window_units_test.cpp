@@ -29,7 +29,8 @@ std::wstring className(HWND w) {
 // The system class a visual type is built on, or the program's own.
 std::wstring expectedClass(std::uint32_t type) {
   switch (type) {
-    case type_word::Button: case type_word::CheckBox: return L"Button";
+    case type_word::Button:
+    case type_word::CheckBox: return L"Button";
     case type_word::EditBox: return L"Edit";
     case type_word::ComboBox: return L"ComboBox";
     case type_word::Tab: return L"LanxingTab";
@@ -81,7 +82,8 @@ TEST_F(WindowUnits, EveryUnitOfEveryWindowStandsAsItsRecordSays) {
       // A closed drop-down list is as high as the system makes it, at least the stored height.
       const int exact = u.typeWord == type_word::ComboBox ? 3 : 4;
       for (int p = 0; p < exact; ++p)
-        EXPECT_EQ(std::get<std::int32_t>(testWindows().GetProperty(windowId, u.id, p)), (&r.left)[p]) << "property " << p;
+        EXPECT_EQ(std::get<std::int32_t>(testWindows().GetProperty(windowId, u.id, p)), (&r.left)[p])
+            << "property " << p;
       if (exact == 3) {
         const auto height = std::get<std::int32_t>(testWindows().GetProperty(windowId, u.id, common_property::height));
         EXPECT_GE(height, r.height);
@@ -104,8 +106,10 @@ TEST_F(WindowUnits, EveryUnitOfEveryWindowStandsAsItsRecordSays) {
 
 TEST_F(WindowUnits, WindowsOpenCentredOwnedByTheMainWindowWithTheirCaptions) {
   const std::tuple<std::uint32_t, const char*, int, int> windows[] = {
-      {audio_window::kWindowId, "澜星音频助手", 300, 320}, {recorder_window::kWindowId, "澜星录音软件", 344, 290},
-      {notepad_window::kWindowId, "澜星　记事本", 509, 365}, {lock_window::kWindowId, "澜星挂机工具", 270, 102}};
+      {audio_window::kWindowId, "澜星音频助手", 300, 320},
+      {recorder_window::kWindowId, "澜星录音软件", 344, 290},
+      {notepad_window::kWindowId, "澜星　记事本", 509, 365},
+      {lock_window::kWindowId, "澜星挂机工具", 270, 102}};
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
   for (const auto& [id, caption, width, height] : windows) {
     SCOPED_TRACE(caption);
@@ -121,7 +125,8 @@ TEST_F(WindowUnits, WindowsOpenCentredOwnedByTheMainWindowWithTheirCaptions) {
     EXPECT_EQ(GetWindow(w, GW_OWNER), main);
     EXPECT_EQ(std::get<std::string>(testWindows().GetProperty(id, 0, window_property::caption)), caption);
   }
-  EXPECT_TRUE(SendMessageW(testWindows().GetWindowHandle(recorder_window::kWindowId), WM_GETICON, ICON_BIG, 0)) << "its own icon";
+  EXPECT_TRUE(SendMessageW(testWindows().GetWindowHandle(recorder_window::kWindowId), WM_GETICON, ICON_BIG, 0))
+      << "its own icon";
   EXPECT_TRUE(GetMenu(testWindows().GetWindowHandle(notepad_window::kWindowId))) << "the notepad's menu bar";
   EXPECT_EQ(GetMenu(testWindows().GetWindowHandle(audio_window::kWindowId)), nullptr);
 }
@@ -136,11 +141,16 @@ TEST_F(WindowUnits, OnlyTheShownPageOfTheTabIsVisible) {
     return true;
   };
   EXPECT_TRUE(visiblePage(0)) << "page 1 after loading";
-  EXPECT_EQ(std::get<std::int32_t>(testWindows().GetProperty(audio_window::kWindowId, audio_window::选择夹1, tab_property::currentPage)), 0);
+  EXPECT_EQ(std::get<std::int32_t>(
+                testWindows().GetProperty(audio_window::kWindowId, audio_window::选择夹1, tab_property::currentPage)),
+            0);
   for (int page : {3, 2, 1, 0}) {
-    testWindows().SetProperty(audio_window::kWindowId, audio_window::选择夹1, tab_property::currentPage, std::int32_t{page});
+    testWindows().SetProperty(audio_window::kWindowId, audio_window::选择夹1, tab_property::currentPage,
+                              std::int32_t{page});
     EXPECT_TRUE(visiblePage(page)) << page;
-    EXPECT_EQ(std::get<std::int32_t>(testWindows().GetProperty(audio_window::kWindowId, audio_window::选择夹1, tab_property::currentPage)), page);
+    EXPECT_EQ(std::get<std::int32_t>(
+                  testWindows().GetProperty(audio_window::kWindowId, audio_window::选择夹1, tab_property::currentPage)),
+              page);
   }
   Unit* tab = testWindows().GetUnit(audio_window::kWindowId, audio_window::选择夹1);
   EXPECT_FALSE(tab->setProperty(tab_property::currentPage, std::int32_t{4})) << "there are four pages";
@@ -180,7 +190,8 @@ TEST_F(WindowUnits, TheLockWindowShowsItsOwnCursor) {
 
 TEST_F(WindowUnits, TheLockLabelDrawsWithItsOwnSongtiFont) {
   ASSERT_TRUE(open(lock_window::kWindowId));
-  const auto font = reinterpret_cast<HFONT>(SendMessageW(unit(lock_window::kWindowId, lock_window::透明标签3), WM_GETFONT, 0, 0));
+  const auto font =
+      reinterpret_cast<HFONT>(SendMessageW(unit(lock_window::kWindowId, lock_window::透明标签3), WM_GETFONT, 0, 0));
   LOGFONTW lf{};
   ASSERT_TRUE(GetObjectW(font, sizeof lf, &lf));
   EXPECT_EQ(lf.lfHeight, -21);
@@ -194,12 +205,14 @@ TEST_F(WindowUnits, TheLockLabelDrawsWithItsOwnSongtiFont) {
 
 TEST_F(WindowUnits, HiddenHoldersKeepTheirTextWhileTheWindowIsOpen) {
   ASSERT_TRUE(open(audio_window::kWindowId));
-  const std::pair<std::uint32_t, std::uint32_t> holders[] = {
-      {main_window::kWindowId, main_window::编辑框1},  {main_window::kWindowId, main_window::编辑框3},
-      {audio_window::kWindowId, audio_window::编辑框1}, {audio_window::kWindowId, audio_window::编辑框2},
-      {audio_window::kWindowId, audio_window::编辑框3}};
+  const std::pair<std::uint32_t, std::uint32_t> holders[] = {{main_window::kWindowId, main_window::编辑框1},
+                                                             {main_window::kWindowId, main_window::编辑框3},
+                                                             {audio_window::kWindowId, audio_window::编辑框1},
+                                                             {audio_window::kWindowId, audio_window::编辑框2},
+                                                             {audio_window::kWindowId, audio_window::编辑框3}};
   for (const auto& [window, holder] : holders)
-    testWindows().SetProperty(window, holder, edit_box_property::text, std::string("C:\\音效\\") + std::to_string(holder) + ".mp3");
+    testWindows().SetProperty(window, holder, edit_box_property::text,
+                              std::string("C:\\音效\\") + std::to_string(holder) + ".mp3");
   ASSERT_TRUE(open(recorder_window::kWindowId));
   pumpPending();
   for (const auto& [window, holder] : holders) {
@@ -228,8 +241,8 @@ TEST_F(WindowUnits, OpeningAnOpenWindowBringsItForwardAndRestoresIt) {
 }
 
 TEST_F(WindowUnits, ClosingTheMainWindowClosesTheOthers) {
-  for (std::uint32_t id : {audio_window::kWindowId, recorder_window::kWindowId, notepad_window::kWindowId,
-                           lock_window::kWindowId})
+  for (std::uint32_t id :
+       {audio_window::kWindowId, recorder_window::kWindowId, notepad_window::kWindowId, lock_window::kWindowId})
     ASSERT_TRUE(open(id));
   EXPECT_EQ(testWindows().LoadedWindowCount(), 5);
   testWindows().DestroyWindow(main_window::kWindowId);
