@@ -19,7 +19,8 @@ sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
 if [ ${#missing[@]} -gt 0 ]; then
   dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
   export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
+  # A mirror caught mid-sync fails one index or two; what the others list is usually enough.
+  $sudo apt-get update -qq || echo "install-deps: apt-get update failed in part; installing from what it got" >&2
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 

@@ -6,6 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh" >/dev/null
+"$root/scripts/runs-32bit.sh" || { echo "built $root/build/win32/app/澜星助手工具箱.exe; run it on Windows" >&2; exit 1; }
 run="$root/build/run"
 mkdir -p "$run"
 exe_name="澜星助手工具箱.exe"
