@@ -13,7 +13,8 @@ include(GoogleTest)
 
 # lanxing_test(name SOURCES... LIBS ... [PROPERTIES ...]): one test program whose cases CTest lists
 # one by one; PROPERTIES are added to every case (an ENVIRONMENT, a RESOURCE_LOCK ...). A portable
-# suite (under tests/unit) built for Windows runs in the Win32 tier, its cases named "i686.*".
+# suite (under tests/unit) built for Windows runs in the Win32 tier, its cases named after the
+# processor ("i686.*", or "x86_64.*" in the 64-bit test build).
 function(lanxing_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -22,7 +23,7 @@ function(lanxing_test name)
   if(LANXING_WINDOWS)
     set(prefix "")
     if(CMAKE_CURRENT_SOURCE_DIR MATCHES "^${PROJECT_SOURCE_DIR}/tests/unit/")
-      set(prefix "i686.")
+      set(prefix "${CMAKE_SYSTEM_PROCESSOR}.")
     endif()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_PREFIX "${prefix}"
       PROPERTIES FIXTURES_REQUIRED wine LABELS win32 ${T_PROPERTIES})

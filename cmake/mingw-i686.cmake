@@ -1,14 +1,7 @@
-# 32-bit Windows, cross-built with mingw-w64 in its posix thread model (std::thread needs it).
-set(CMAKE_SYSTEM_NAME Windows)
+# 32-bit Windows: the program as it ships.
+set(mingw_triple i686-w64-mingw32)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)
 # Windows 7 (since its 2018 updates) and every later Windows require SSE2: floating point uses it
 # instead of the x87 unit, which the mp3 decoder runs about twice as fast with.
 set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")

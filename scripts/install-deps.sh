@@ -9,6 +9,9 @@ packages=(
   xvfb xdotool imagemagick fonts-wqy-microhei fonts-arphic-uming locales
   lame mpg123 libmpg123-dev espeak-ng sox fluidsynth python3 e2fsprogs
 )
+# `install-deps.sh win64`: also the 64-bit compiler and Wine, for the tests' 64-bit build on machines
+# that do not run 32-bit programs.
+[ "${1:-}" != win64 ] || packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine64)
 
 missing=()
 for p in "${packages[@]}"; do

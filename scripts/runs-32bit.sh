@@ -7,7 +7,7 @@ error=$("$loader" --version 2>&1 >/dev/null)
 case $? in
   0) exit 0 ;;
   126)
-    echo "this machine does not run 32-bit Linux programs (${error##*: }), so Wine cannot start" >&2
+    echo "this machine does not run 32-bit Linux programs (${error##*: }), so Wine cannot start 32-bit programs" >&2
     exit 1
     ;;
   *)

@@ -214,6 +214,9 @@ class Program:
         if self.process and self.process.poll() is None:
             self.process.kill()
             self.process.wait(timeout=10)
+            # Wine takes a killed program's windows down a moment later; a new start before then
+            # would find them.
+            wait_gone(MAIN_TITLE)
 
 
 @contextlib.contextmanager

@@ -3,8 +3,8 @@ opens, then scheme 2 in every window, open already or opened later; the hover ri
 pointer; the disabled always-on-top check boxes; the main window's picture buttons untouched."""
 import unittest
 
-from harness import (MAIN_TITLE, ProgramTest, inspect, mean_difference, picture_rgb, poll, running, screen_rgb, wait_gone, wait_window,
-                     xdotool)
+from harness import (MAIN_TITLE, ProgramTest, Window, inspect, mean_difference, picture_rgb, poll, running, screen_rgb,
+                     wait_gone, wait_window, xdotool)
 
 AUDIO, RECORDER, NOTEPAD = "澜星音频助手", "澜星录音软件", "澜星　记事本"
 OPENERS = {AUDIO: (7 + 60, 10 + 15), RECORDER: (7 + 60, 50 + 15), NOTEPAD: (7 + 60, 90 + 15)}
@@ -14,10 +14,17 @@ EDIT_FRAME = (0xA4, 0xB9, 0x7F)             # 0x7FB9A4
 NORMAL_RING_BOTTOM = (0xE2, 0xDF, 0xD6)     # 0xD6DFE2
 HOVER_RING_BOTTOM = (0xE5, 0x97, 0x00)      # 0x0097E5, orange
 WHITE = (0xFF, 0xFF, 0xFF)
-# The openers not clicked last (the last one may still show its hover picture when its window opens
-# under the pointer's way out).
-PICTURE_BUTTONS = {"音频助手1": (7, 10, 130, 30), "记事本1": (7, 90, 130, 30), "挂机工具1": (7, 130, 130, 30)}
+# Every picture button of the main window, by its client rectangle.
+PICTURE_BUTTONS = {"音频助手1": (7, 10, 130, 30), "录音软件1": (7, 50, 130, 30), "记事本1": (7, 90, 130, 30),
+                   "挂机工具1": (7, 130, 130, 30), "网址导航1": (7, 171, 130, 30), "置顶1": (25, 291, 30, 15),
+                   "隐藏1": (65, 291, 30, 15), "退出1": (105, 291, 30, 15)}
 SAME_PICTURE = 6.0  # JPEG decoders differ a little
+# The disabled always-on-top check boxes, (window, client x, y of the control): the 13 x 13 box lies
+# one row down from the control's top left. The main window's bottom line (关于软件2, down to y 292)
+# lies over the top row of its box, which the test leaves out.
+ON_TOP_BOXES = {"置顶选择框1": (MAIN_TITLE, 9, 291), "选择框1": (AUDIO, 184, 272)}
+ROWS_UNDER_A_LABEL = {"置顶选择框1": 1, "选择框1": 0}
+BOX_SIDE = 13
 
 
 def rgb(x, y):
@@ -43,6 +50,43 @@ class Skin(ProgramTest):
     def button_pixel(self, button, x, y):
         left, top, right, bottom = button["rect"]
         return rgb(left + x if x >= 0 else right + x, top + y if y >= 0 else bottom + y)
+
+    def keeps_its_pictures(self, main):
+        # The pointer rests on the window's own background: a button that held the pointer sees it
+        # leave (Wine is not told of moves outside its windows).
+        main.hover(2, 100)
+        for name, region in PICTURE_BUTTONS.items():
+            poll(lambda: mean_difference(main.client_rgb(*region), picture_rgb(f"{name}.normal.jpg")) < SAME_PICTURE,
+                 what=f"{name} shows its own picture")
+
+    def box_pixels(self, title, x, y):
+        """The check box's 13 x 13 box as rows of (r, g, b)."""
+        raw = Window(title).client_rgb(x, y + 1, BOX_SIDE, BOX_SIDE)
+        return [[tuple(raw[3 * (row * BOX_SIDE + column):][:3]) for column in range(BOX_SIDE)]
+                for row in range(BOX_SIDE)]
+
+    def test_the_disabled_check_boxes_grey_with_a_white_box_and_the_picture_buttons_untouched(self):
+        with running():
+            main = wait_window(MAIN_TITLE)
+            self.keeps_its_pictures(main)
+            before = self.box_pixels(*ON_TOP_BOXES["置顶选择框1"])
+            self.assertNotEqual(before[2][2], WHITE, "the system draws a disabled box's inside grey")
+
+            self.open(main, AUDIO, at=(350, 40))
+            self.keeps_its_pictures(main)
+            for name, where in ON_TOP_BOXES.items():
+                poll(lambda: self.box_pixels(*where)[2][2] == WHITE, what=f"{name} skinned")
+                box = self.box_pixels(*where)
+                top = ROWS_UNDER_A_LABEL[name]
+                edge = set(box[-1]) | {row[0] for row in box[top:]} | {row[-1] for row in box[top:]}
+                if top == 0:
+                    edge |= set(box[0])
+                self.assertEqual(len(edge), 1, f"{name}: one colour round the box: {edge}")
+                (r, g, b), = edge
+                self.assertTrue(r == g == b and 0x40 < r < 0xF0, f"{name}: a grey edge, not {edge}")
+                inside = {box[row][column] for row in (1, 2, 10, 11) for column in (1, 2, 10, 11)}
+                self.assertEqual(inside, {WHITE}, f"{name}: a white box")
+            main.screenshot(self.artifact("main-skinned"))
 
     def test_system_look_until_the_audio_window_opens_then_scheme_two_everywhere(self):
         xdotool("mousemove", "--sync", 1000, 10)  # away from every control
@@ -74,10 +118,7 @@ class Skin(ProgramTest):
             record = self.button(recorder, "停止")
             poll(lambda: close_to(self.button_pixel(record, 5, 1), BUTTON_BORDER), what="scheme 2 when reopened")
 
-            xdotool("mousemove", "--sync", 1000, 10)
-            for name, region in PICTURE_BUTTONS.items():
-                poll(lambda: mean_difference(main.client_rgb(*region), picture_rgb(f"{name}.normal.jpg")) < SAME_PICTURE,
-                     what=f"{name} keeps its picture")
+            self.keeps_its_pictures(main)
 
     def test_the_hover_ring_follows_the_pointer_without_a_click(self):
         xdotool("mousemove", "--sync", 1000, 10)

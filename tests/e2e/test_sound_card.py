@@ -1,9 +1,11 @@
 """The sound-card strip of the audio window as a host uses it: the prompt until something is
 confirmed, 检测 naming the device the program plays through (Wine's is "Out: default"), 确认 telling
 the user and keeping the box's text in 配置.ini for the next opening."""
+import tempfile
 import unittest
+from pathlib import Path
 
-from harness import ProgramTest, inspect, poll, running, wait_gone, wait_window
+from harness import ProgramTest, inspect, poll, running, wait_gone, wait_window, xdotool
 from test_soundboard import AUDIO_TITLE, open_audio_window
 
 PROMPT = "检测并确认，进入不卡麦模式"
@@ -69,6 +71,28 @@ class SoundCardCheck(ProgramTest):
             audio = reopen(audio)
             self.assertEqual(box_text(audio), WINE_DEVICE)
             audio.screenshot(self.artifact("confirmed_device"))
+
+
+    def test_a_stored_chinese_name_is_shown_kept_from_typing_and_confirmed_in_gbk(self):
+        name = "外置声卡 USB"
+        stored_bytes = f"[声卡输出]\r\n默认声卡输出={name}\r\n".encode("gbk")
+        folder = Path(tempfile.mkdtemp(prefix="lanxing-"))
+        (folder / "配置.ini").write_bytes(stored_bytes)
+        with running(folder) as program:
+            audio = open_audio_window()
+            self.assertEqual(box_text(audio), name)
+            left, top, right, bottom = sound_card_box(audio)["rect"]
+            xdotool("mousemove", "--sync", (left + right) // 2, (top + bottom) // 2)
+            xdotool("click", 1)
+            xdotool("type", "--delay", 30, "typed")  # the box is read-only
+            program.settings_file.unlink()  # so the confirmation's write shows
+            audio.click_control("确认")
+            self.assertEqual(close_message("声卡信息："),
+                             f"    您已选择：{name}  作为默认声卡，自动进入不卡麦模式\r\n\r\n"
+                             f"若{name}  不是您正在使用的声卡，请进入声音和音频设备中设置")
+            poll(lambda: stored(program), what="配置.ini written again")
+            self.assertEqual(program.settings_file.read_bytes(), stored_bytes)
+            self.assertEqual(box_text(reopen(audio)), name)
 
 
 if __name__ == "__main__":

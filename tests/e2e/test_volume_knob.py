@@ -1,10 +1,11 @@
 """The audio window's volume knob dragged as a person drags it: button down on the knob, the pointer
 moved with the button held, button up. Every motion event moves the knob by at most one pixel, so
 the drag moves the pointer one pixel at a time and waits for the knob to follow each step."""
+import array
 import unittest
 
 from harness import ProgramTest, poll, running, xdotool
-from test_soundboard import open_audio_window
+from test_soundboard import click_page_button, effect_data, open_audio_window
 
 KNOB_WIDTH, KNOB_HEIGHT = 30, 8
 LEFTMOST, START = 40, 64  # the knob's left edge in window coordinates
@@ -37,6 +38,17 @@ def drag_knob(audio, to_left):
         xdotool("mouseup", 1)
 
 
+def samples(data):
+    return array.array("h", data[:len(data) // 2 * 2])
+
+
+def played_effect(program, stream, length):
+    """The first `length` bytes of output stream `stream`, once that much has been written."""
+    poll(lambda: len(program.played_streams()) > stream and len(program.played_streams()[stream]) >= length,
+         timeout=60, what=f"stream {stream} written")
+    return program.played_streams()[stream][:length]
+
+
 class VolumeKnob(ProgramTest):
     def test_a_real_drag_moves_the_knob_to_either_end_and_back(self):
         with running():
@@ -61,6 +73,26 @@ class VolumeKnob(ProgramTest):
             finally:
                 xdotool("mouseup", 1)
             self.assertEqual(knob_left(audio), START - 1, "one motion event, one pixel")
+
+
+    def test_what_the_program_plays_follows_the_knob(self):
+        """Under Wine the knob reaches the mixer, which scales this program's own output."""
+        applause = effect_data(7)
+        with running() as program:
+            audio = open_audio_window()
+            drag_knob(audio, LEFTMOST)
+            click_page_button(audio, "主持必备", "持续掌声")
+            silent = samples(played_effect(program, 0, len(applause)))
+            self.assertEqual(max(map(abs, silent)), 0, "the knob at its left end: silence")
+
+            drag_knob(audio, START)
+            audio.click_control("持续掌声")
+            played = samples(played_effect(program, 1, len(applause)))  # each click opens a stream
+            factor = round((START - LEFTMOST) * 963.75) / 65535
+            original = samples(applause)
+            worst = max(abs(p - o * factor) for p, o in zip(played, original))
+            self.assertLessEqual(worst, 2, f"every sample scaled by {factor:.4f}")
+            self.assertGreater(max(map(abs, played)), 1000, "and not silence")
 
 
 if __name__ == "__main__":
