@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Wine starts every Windows program through its 32-bit Linux loader, so the Wine tiers need a
-# machine that runs 32-bit Linux programs; some kernels and hypervisors refuse them. Exits 0 when
-# this machine runs them, 1 (saying why) when it refuses them, 2 when the check itself cannot run.
+# Wine starts a 32-bit Windows program, as the program ships, through its 32-bit Linux loader; some
+# kernels and hypervisors refuse 32-bit Linux programs. Exits 0 when this machine runs them, 1
+# (saying why) when it refuses them, 2 when the check itself cannot run.
 loader=/lib/ld-linux.so.2  # from libc6:i386, which wine32 brings
 error=$("$loader" --version 2>&1 >/dev/null)
 case $? in
