@@ -34,6 +34,12 @@ def close_message(title):
     return text
 
 
+def confirmation(device):
+    """The message 确认 shows for a box holding `device`."""
+    return (f"    您已选择：{device}  作为默认声卡，自动进入不卡麦模式\r\n\r\n"
+            f"若{device}  不是您正在使用的声卡，请进入声音和音频设备中设置")
+
+
 def stored(program):
     return program.settings_file.read_bytes().decode("gbk") if program.settings_file.exists() else None
 
@@ -63,15 +69,12 @@ class SoundCardCheck(ProgramTest):
             audio.click_control("检测")
             poll(lambda: box_text(audio) == WINE_DEVICE, what="the device's name in the box")
             audio.click_control("确认")
-            self.assertEqual(close_message("声卡信息："),
-                             f"    您已选择：{WINE_DEVICE}  作为默认声卡，自动进入不卡麦模式\r\n\r\n"
-                             f"若{WINE_DEVICE}  不是您正在使用的声卡，请进入声音和音频设备中设置")
+            self.assertEqual(close_message("声卡信息："), confirmation(WINE_DEVICE))
             poll(lambda: stored(program), what="配置.ini written")
             self.assertEqual(stored(program), f"[声卡输出]\r\n默认声卡输出={WINE_DEVICE}\r\n")
             audio = reopen(audio)
             self.assertEqual(box_text(audio), WINE_DEVICE)
             audio.screenshot(self.artifact("confirmed_device"))
-
 
     def test_a_stored_chinese_name_is_shown_kept_from_typing_and_confirmed_in_gbk(self):
         name = "外置声卡 USB"
@@ -87,9 +90,7 @@ class SoundCardCheck(ProgramTest):
             xdotool("type", "--delay", 30, "typed")  # the box is read-only
             program.settings_file.unlink()  # so the confirmation's write shows
             audio.click_control("确认")
-            self.assertEqual(close_message("声卡信息："),
-                             f"    您已选择：{name}  作为默认声卡，自动进入不卡麦模式\r\n\r\n"
-                             f"若{name}  不是您正在使用的声卡，请进入声音和音频设备中设置")
+            self.assertEqual(close_message("声卡信息："), confirmation(name))
             poll(lambda: stored(program), what="配置.ini written again")
             self.assertEqual(program.settings_file.read_bytes(), stored_bytes)
             self.assertEqual(box_text(reopen(audio)), name)
