@@ -17,7 +17,9 @@ bool isContainer(std::uint32_t typeWord) {
 }
 
 // Each unit into its parent's window, hidden when it sits on a container's page other than the
-// first; then stacking among siblings in record order.
+// first; then stacking among siblings in record order. A unit already in its place, as its
+// creation leaves it, is left alone: under Wine each SetParent costs a few milliseconds and each
+// SetWindowPos one.
 void placeUnits(LoadedWindow& w, std::vector<bool>& visibleMarks) {
   const auto& units = w.tmpl.units;
   for (std::size_t i = 1; i < units.size(); ++i) {
@@ -25,7 +27,8 @@ void placeUnits(LoadedWindow& w, std::vector<bool>& visibleMarks) {
     const std::uint32_t parentId = units[i].unit->parentId;
     const int p = parentId ? w.indexOf(parentId) : 0;
     if (p < 0 || !w.units[p]->hwnd()) continue;
-    SetParent(w.units[i]->hwnd(), w.units[p]->hwnd());
+    if (GetAncestor(w.units[i]->hwnd(), GA_PARENT) != w.units[p]->hwnd())
+      SetParent(w.units[i]->hwnd(), w.units[p]->hwnd());
     if (p > 0 && isContainer(units[p].typeWord)) {
       const auto& children = units[p].unit->children;
       const auto separator = std::find(children.begin(), children.end(), 0u);
@@ -40,7 +43,8 @@ void placeUnits(LoadedWindow& w, std::vector<bool>& visibleMarks) {
         above = w.units[j]->hwnd();
         break;
       }
-    SetWindowPos(w.units[i]->hwnd(), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (GetWindow(w.units[i]->hwnd(), GW_HWNDPREV) != (above == HWND_TOP ? nullptr : above))
+      SetWindowPos(w.units[i]->hwnd(), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }
 
@@ -68,7 +72,18 @@ BOOL CALLBACK disableForModal(HWND other, LPARAM lp) {
 
 }  // namespace
 
-// The window's own unit, then the others from the last record back, control ids from 100.
+constexpr int kDeepestNesting = 32;
+
+// What creating a window's units needs to know as it goes.
+struct WindowFramework::UnitCreation {
+  LoadedWindow& window;
+  std::vector<int> controlIds;
+  std::vector<bool>& visibleMarks;
+  std::vector<bool> started;
+};
+
+// The window's own unit, then the others from the last record back, control ids from 100 in that
+// order.
 bool WindowFramework::createUnits(LoadedWindow& w, HWND owner, bool modal, std::vector<bool>& visibleMarks) {
   const WindowTemplate& t = w.tmpl;
   const UnitRecord& own = *t.units.front().unit;
@@ -78,23 +93,43 @@ bool WindowFramework::createUnits(LoadedWindow& w, HWND owner, bool modal, std::
   w.menus.bar.release();  // the window destroys its menu bar
   if (!attachSubclass(w.hwnd(), w)) return false;
   visibleMarks[0] = own.flags & unit_flag::visible;
+  UnitCreation creation{w, std::vector<int>(t.units.size()), visibleMarks, std::vector<bool>(t.units.size())};
   int controlId = 100;
-  for (std::size_t i = t.units.size() - 1; i >= 1; --i) {
-    const UnitTemplate& u = t.units[i];
-    if (!u.unit) continue;
-    const UnitType* type = findUnitType(u.typeWord);
-    if (!type) return false;
-    DWORD style = 0;
-    if (type->visual) {
-      if (u.unit->flags & unit_flag::disabled) style |= WS_DISABLED;
-      if (u.unit->flags & unit_flag::tabStop) style |= WS_TABSTOP;
-      visibleMarks[i] = u.unit->flags & unit_flag::visible;
+  for (std::size_t i = t.units.size() - 1; i >= 1; --i)
+    if (t.units[i].unit) {
+      creation.controlIds[i] = controlId;
+      controlId += 10;
     }
-    w.units[i] = type->create({*this, *u.unit, t.id, u.id, w.hwnd(), controlId, style, w.window().background()});
-    controlId += 10;
-    if (!w.units[i]) return false;
-  }
+  for (std::size_t i = t.units.size() - 1; i >= 1; --i)
+    if (!createUnit(creation, i, 0)) return false;
   return true;
+}
+
+// A unit inside a container is created in it, the container first if it is not there yet, so that
+// it need not be moved into it later. A parent chain that loops back, or nests deeper than any
+// window needs, is cut there: that unit is created in the window and moved when the units are
+// placed.
+bool WindowFramework::createUnit(UnitCreation& creation, std::size_t i, int depth) {
+  LoadedWindow& w = creation.window;
+  const UnitTemplate& u = w.tmpl.units[i];
+  if (!u.unit || creation.started[i]) return true;
+  creation.started[i] = true;
+  const UnitType* type = findUnitType(u.typeWord);
+  if (!type) return false;
+  HWND parent = w.hwnd();
+  if (const int p = u.unit->parentId ? w.indexOf(u.unit->parentId) : 0; p > 0 && depth < kDeepestNesting) {
+    if (!createUnit(creation, static_cast<std::size_t>(p), depth + 1)) return false;
+    if (w.units[p] && w.units[p]->hwnd()) parent = w.units[p]->hwnd();
+  }
+  DWORD style = 0;
+  if (type->visual) {
+    if (u.unit->flags & unit_flag::disabled) style |= WS_DISABLED;
+    if (u.unit->flags & unit_flag::tabStop) style |= WS_TABSTOP;
+    creation.visibleMarks[i] = u.unit->flags & unit_flag::visible;
+  }
+  w.units[i] =
+      type->create({*this, *u.unit, w.tmpl.id, u.id, parent, creation.controlIds[i], style, w.window().background()});
+  return w.units[i] != nullptr;
 }
 
 bool WindowFramework::LoadWindow(std::uint32_t windowId, HWND owner, bool modal) {

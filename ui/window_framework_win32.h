@@ -85,6 +85,8 @@ class WindowFramework final : public UnitHost {
   // Frees what the window's units and the loader made; the window itself is gone already.
   void forget(const LoadedWindow* window);
   bool createUnits(LoadedWindow& w, HWND owner, bool modal, std::vector<bool>& visibleMarks);
+  struct UnitCreation;
+  bool createUnit(UnitCreation& creation, std::size_t i, int depth);
   bool stillLoaded(std::uint32_t windowId, HWND hwnd) const;
 
   WindowTable table_;

@@ -22,7 +22,6 @@ class PicBtn final : public OwnWindowUnit {
     if (!p) return false;  // a version above 1 fails the load
     data_ = *p;
     data_.kind = static_cast<std::uint32_t>(clampKind(static_cast<std::int32_t>(p->kind)));
-    for (int i = 0; i < 4; ++i) bitmaps_[i] = bitmapFromPicture(*picture(i));
     if (!createWindow(c, L"LanxingPicBtn", 0, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS)) return false;
     setSelected(data_.selected != 0);
     updateRegion();
@@ -50,7 +49,8 @@ class PicBtn final : public OwnWindowUnit {
       if (!bytes) return false;
       const int which = index - p::normal;
       *picture(which) = *bytes;
-      bitmaps_[which] = bitmapFromPicture(*bytes);
+      bitmaps_[which].reset();
+      decoded_[which] = false;
       const bool shown = which == 0 || (which == 1 && state_ == State::hover) ||
                          (which == 2 && state_ == State::pressed) || (which == 3 && !IsWindowEnabled(hwnd_));
       if (shown) redraw();
@@ -88,11 +88,20 @@ class PicBtn final : public OwnWindowUnit {
   }
 
   HBITMAP chosenBitmap() const {
-    if (!IsWindowEnabled(hwnd_) && bitmaps_[3]) return bitmaps_[3].get();
-    const HBITMAP forState = state_ == State::hover     ? bitmaps_[1].get()
-                             : state_ == State::pressed ? bitmaps_[2].get()
-                                                        : nullptr;
-    return forState ? forState : bitmaps_[0].get();
+    if (!IsWindowEnabled(hwnd_))
+      if (HBITMAP disabled = bitmap(3)) return disabled;
+    const HBITMAP forState = state_ == State::hover ? bitmap(1) : state_ == State::pressed ? bitmap(2) : nullptr;
+    return forState ? forState : bitmap(0);
+  }
+
+  // Each picture is decoded when it is first shown: most buttons are never hovered, pressed or
+  // disabled while their window loads, and decoding is a good part of a window's load time.
+  HBITMAP bitmap(int i) const {
+    if (!decoded_[i]) {
+      bitmaps_[i] = bitmapFromPicture(*picture(i));
+      decoded_[i] = true;
+    }
+    return bitmaps_[i].get();
   }
 
   void setState(State s) {
@@ -199,7 +208,8 @@ class PicBtn final : public OwnWindowUnit {
   }
 
   PicBtnProperties data_;
-  OwnedBitmap bitmaps_[4];  // normal, hover, pressed, disabled
+  mutable OwnedBitmap bitmaps_[4];  // normal, hover, pressed, disabled
+  mutable bool decoded_[4] = {};
   State state_ = State::normal;
   bool selected_ = false;
   bool shaped_ = false;
