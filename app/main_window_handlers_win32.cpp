@@ -44,8 +44,8 @@ class MainWindowHandlers {
     windows_.SetProperty(kWindowId, 0, common_property::top, std::int32_t{50});
     refuseSecondCopy();
     HWND window = windows_.GetWindowHandle(kWindowId);
-    const auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
-    if (addTrayIcon(window, icon, "澜星助手工具箱")) setComponentShutdown(removeTrayIcon);
+    addTrayIconWhenIdle(window, "澜星助手工具箱");
+    setComponentShutdown(removeTrayIcon);
     registerCustomEffectHotkeys(window, windows_.GetUnit(kWindowId, 标签1)->hwnd());
     loadCustomEffectPaths(windows_, settings_, kMainWindowPaths);
     return std::nullopt;

@@ -5,5 +5,8 @@
 
 #include <string_view>
 
-[[nodiscard]] bool addTrayIcon(HWND window, HICON icon, std::string_view tip);
+// The window's small icon is added once the thread has nothing more urgent to do, the window shown
+// and painted: the shell is slow to answer, and the window need not wait for it.
+void addTrayIconWhenIdle(HWND window, std::string_view tip);
+// Removes the icon, or cancels the one still waiting to be added.
 void removeTrayIcon();

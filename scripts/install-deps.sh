@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ libgtest-dev googletest clang clang-format libclang-rt-14-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   wine wine32:i386 fonts-wine libasound2:i386 libmpg123-0:i386
-  xvfb xdotool imagemagick fonts-wqy-microhei fonts-arphic-uming locales
+  xvfb xdotool imagemagick libjpeg-turbo-progs fonts-wqy-microhei fonts-arphic-uming locales
   lame mpg123 libmpg123-dev espeak-ng sox fluidsynth python3 e2fsprogs
 )
 # `install-deps.sh win64`: also the 64-bit compiler and Wine, for the tests' 64-bit build on machines

@@ -79,11 +79,15 @@ struct WindowFramework::UnitCreation {
   LoadedWindow& window;
   std::vector<int> controlIds;
   std::vector<bool>& visibleMarks;
-  std::vector<bool> started;
+  std::vector<std::vector<std::size_t>> children;  // by parent, the window's at 0, in record order
 };
 
-// The window's own unit, then the others from the last record back, control ids from 100 in that
-// order.
+// The window's own unit, then the units inside it: each unit followed by those inside it, siblings
+// in record order. So every unit is created in its parent, and since each new child window goes
+// below its siblings, they come out stacked as their records are. Units never reached, their
+// parent chain looping back or nesting deeper than any window needs, are created in the window at
+// the end and moved when the units are placed. Control ids are given from 100, from the last record
+// back.
 bool WindowFramework::createUnits(LoadedWindow& w, HWND owner, bool modal, std::vector<bool>& visibleMarks) {
   const WindowTemplate& t = w.tmpl;
   const UnitRecord& own = *t.units.front().unit;
@@ -93,34 +97,40 @@ bool WindowFramework::createUnits(LoadedWindow& w, HWND owner, bool modal, std::
   w.menus.bar.release();  // the window destroys its menu bar
   if (!attachSubclass(w.hwnd(), w)) return false;
   visibleMarks[0] = own.flags & unit_flag::visible;
-  UnitCreation creation{w, std::vector<int>(t.units.size()), visibleMarks, std::vector<bool>(t.units.size())};
+  UnitCreation creation{w, std::vector<int>(t.units.size()), visibleMarks,
+                        std::vector<std::vector<std::size_t>>(t.units.size())};
   int controlId = 100;
   for (std::size_t i = t.units.size() - 1; i >= 1; --i)
     if (t.units[i].unit) {
       creation.controlIds[i] = controlId;
       controlId += 10;
     }
-  for (std::size_t i = t.units.size() - 1; i >= 1; --i)
-    if (!createUnit(creation, i, 0)) return false;
+  for (std::size_t i = 1; i < t.units.size(); ++i)
+    if (t.units[i].unit) {
+      const int p = t.units[i].unit->parentId ? w.indexOf(t.units[i].unit->parentId) : 0;
+      creation.children[p > 0 ? static_cast<std::size_t>(p) : 0].push_back(i);
+    }
+  if (!createUnitsIn(creation, 0, 0)) return false;
+  for (std::size_t i = 1; i < t.units.size(); ++i)
+    if (t.units[i].unit && !w.units[i] && !createUnit(creation, i, w.hwnd())) return false;
   return true;
 }
 
-// A unit inside a container is created in it, the container first if it is not there yet, so that
-// it need not be moved into it later. A parent chain that loops back, or nests deeper than any
-// window needs, is cut there: that unit is created in the window and moved when the units are
-// placed.
-bool WindowFramework::createUnit(UnitCreation& creation, std::size_t i, int depth) {
+bool WindowFramework::createUnitsIn(UnitCreation& creation, std::size_t parent, int depth) {
+  LoadedWindow& w = creation.window;
+  HWND parentWindow = w.units[parent] && w.units[parent]->hwnd() ? w.units[parent]->hwnd() : w.hwnd();
+  for (const std::size_t i : creation.children[parent]) {
+    if (!createUnit(creation, i, parentWindow)) return false;
+    if (depth < kDeepestNesting && !createUnitsIn(creation, i, depth + 1)) return false;
+  }
+  return true;
+}
+
+bool WindowFramework::createUnit(UnitCreation& creation, std::size_t i, HWND parent) {
   LoadedWindow& w = creation.window;
   const UnitTemplate& u = w.tmpl.units[i];
-  if (!u.unit || creation.started[i]) return true;
-  creation.started[i] = true;
   const UnitType* type = findUnitType(u.typeWord);
   if (!type) return false;
-  HWND parent = w.hwnd();
-  if (const int p = u.unit->parentId ? w.indexOf(u.unit->parentId) : 0; p > 0 && depth < kDeepestNesting) {
-    if (!createUnit(creation, static_cast<std::size_t>(p), depth + 1)) return false;
-    if (w.units[p] && w.units[p]->hwnd()) parent = w.units[p]->hwnd();
-  }
   DWORD style = 0;
   if (type->visual) {
     if (u.unit->flags & unit_flag::disabled) style |= WS_DISABLED;
@@ -166,8 +176,6 @@ bool WindowFramework::LoadWindow(std::uint32_t windowId, HWND owner, bool modal)
   HWND hwnd = w.hwnd();
   placeUnits(w, visibleMarks);
   makeCursors(w);
-  for (std::size_t i = w.units.size(); i-- > 0;)
-    if (w.units[i]) w.units[i]->allUnitsCreated();
   for (std::size_t i = 1; i < w.units.size(); ++i)
     if (w.units[i] && w.units[i]->hwnd()) ShowWindow(w.units[i]->hwnd(), visibleMarks[i] ? SW_SHOWNA : SW_HIDE);
   ResumeEvents();
@@ -183,11 +191,8 @@ bool WindowFramework::LoadWindow(std::uint32_t windowId, HWND owner, bool modal)
     EnumThreadWindows(GetCurrentThreadId(), disableForModal, reinterpret_cast<LPARAM>(&disabling));
   }
 
-  HWND focus = GetFocus();
-  for (std::size_t i = w.units.size(); i-- > 1;)
-    if (w.units[i]) w.units[i]->loadingFinished();
-  if (GetFocus() != focus && focus) SetFocus(focus);
   w.loaded = true;
+  if (!focusHook_) focusHook_ = watchFocusChanges();
 
   if (modal && visibleMarks[0]) {
     HWND ownerWindow = GetWindow(hwnd, GW_OWNER);

@@ -54,8 +54,6 @@ class Unit {
   virtual std::optional<PropertyValue> property(int index) const;
   // False when the type has no such property or the value has the wrong kind.
   virtual bool setProperty(int index, const PropertyValue& value);
-  virtual void allUnitsCreated() {}
-  virtual void loadingFinished() {}
 
   // Every message of the unit's window passes here first (see attach); the default passes it on.
   virtual LRESULT subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -11,8 +11,7 @@ constexpr char kNoSuchUnit[] = "指定窗口或窗口组件不存在或尚未载
 WindowFramework::WindowFramework(ProgramEnding ending)
     : router_(table_, [this](std::string_view message) { fail(message); }),
       ending_(ending),
-      hiddenOwner_(createHiddenOwnerWindow()),
-      focusHook_(watchFocusChanges()) {
+      hiddenOwner_(createHiddenOwnerWindow()) {
   if (!hiddenOwner_) fail("载入启动窗口失败");
 }
 

@@ -86,13 +86,16 @@ class WindowFramework final : public UnitHost {
   void forget(const LoadedWindow* window);
   bool createUnits(LoadedWindow& w, HWND owner, bool modal, std::vector<bool>& visibleMarks);
   struct UnitCreation;
-  bool createUnit(UnitCreation& creation, std::size_t i, int depth);
+  bool createUnitsIn(UnitCreation& creation, std::size_t parent, int depth);
+  bool createUnit(UnitCreation& creation, std::size_t i, HWND parent);
   bool stillLoaded(std::uint32_t windowId, HWND hwnd) const;
 
   WindowTable table_;
   EventRouter router_;
   ProgramEnding ending_;
   OwnedWindow hiddenOwner_;
+  // Installed once the first window has loaded: before that no unit raises focus events, and
+  // under Wine a hook makes every message sent while the units are created cost more.
   OwnedHook focusHook_;
   std::vector<std::unique_ptr<LoadedWindow>> loaded_;
 };

@@ -1,16 +1,19 @@
 // Windows' own decoders accept the committed pictures: the icons at each of their sizes, the cursor
-// with its hot spot, the knob's BMP with its magenta corners, and every JPEG at its pixel size.
+// with its hot spot, the knob's BMP with its magenta corners, and every JPEG at its pixel size, with
+// the very pixels the program's own JPEG decoder gives.
 #include <windows.h>
 #include <olectl.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "ui/gbk_text_win32.h"
+#include "ui/pictures/jpeg_decoder.h"
 #include "ui/whole_file.h"
 
 namespace {
@@ -91,8 +94,9 @@ TEST(SystemDecoders, VolumeKnobHasMagentaCorners) {
   DeleteObject(knob);
 }
 
-// Decodes a JPEG the way the program does, through the system's picture object.
-SIZE JpegSize(const std::wstring& name) {
+// Decodes a JPEG through the system's picture object, as the program does with those its own
+// decoder refuses: the bitmap's pixels as 0x00RRGGBB, top row first.
+Pixels SystemJpeg(const std::wstring& name) {
   const std::string bytes = readWholeFile(gbkFromWide(PicturePath(name))).bytes;
   EXPECT_FALSE(bytes.empty()) << "cannot read the picture";
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
@@ -107,9 +111,26 @@ SIZE JpegSize(const std::wstring& name) {
   if (FAILED(result)) return {};
   OLE_HANDLE handle = 0;
   picture->get_Handle(&handle);
-  SIZE size = BitmapSize(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)));
+  const auto bitmap = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
+  const SIZE size = BitmapSize(bitmap);
+  Pixels p{size.cx, size.cy, std::vector<std::uint32_t>(static_cast<std::size_t>(size.cx) * size.cy)};
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = size.cx;
+  info.bmiHeader.biHeight = -size.cy;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  HDC dc = GetDC(nullptr);
+  EXPECT_EQ(GetDIBits(dc, bitmap, 0, size.cy, p.rgb.data(), &info, DIB_RGB_COLORS), size.cy);
+  ReleaseDC(nullptr, dc);
   picture->Release();
-  return size;
+  for (std::uint32_t& pixel : p.rgb) pixel &= 0xFFFFFF;
+  return p;
+}
+
+SIZE JpegSize(const std::wstring& name) {
+  const Pixels p = SystemJpeg(name);
+  return {p.width, p.height};
 }
 
 TEST(SystemDecoders, JpegsHaveTheirButtonsSizes) {
@@ -131,6 +152,33 @@ TEST(SystemDecoders, JpegsHaveTheirButtonsSizes) {
   SIZE bar = JpegSize(L"volume-bar.jpg");
   EXPECT_EQ(bar.cx, 97);
   EXPECT_EQ(bar.cy, 12);
+  OleUninitialize();
+}
+
+// The program decodes its JPEGs itself; they must look as the system would show them.
+TEST(SystemDecoders, OurJpegDecoderGivesTheSystemsPixels) {
+  ASSERT_EQ(OleInitialize(nullptr), S_OK);
+  for (const auto& entry : std::filesystem::directory_iterator(PicturePath(L""))) {
+    if (entry.path().extension() != L".jpg") continue;
+    const std::wstring name = entry.path().filename().wstring();
+    SCOPED_TRACE(gbkFromWide(name));
+    const auto ours = decodeJpeg(readWholeFile(gbkFromWide(PicturePath(name))).bytes);
+    ASSERT_TRUE(ours);
+    const Pixels system = SystemJpeg(name);
+    ASSERT_EQ(ours->width, system.width);
+    ASSERT_EQ(ours->height, system.height);
+    int largest = 0, differing = 0;
+    for (std::size_t i = 0; i < system.rgb.size(); ++i) {
+      int d = 0;
+      for (int shift : {0, 8, 16})
+        d = std::max(d, std::abs(int(ours->rgb[i] >> shift & 0xFF) - int(system.rgb[i] >> shift & 0xFF)));
+      largest = std::max(largest, d);
+      differing += d != 0;
+    }
+    // Wine's decoder, itself built on libjpeg, rounds a rare pixel the other way.
+    EXPECT_LE(largest, 1) << differing << " of " << system.rgb.size() << " pixels differ";
+    EXPECT_LE(differing * 100, static_cast<int>(system.rgb.size()));
+  }
   OleUninitialize();
 }
 

@@ -13,8 +13,8 @@
 namespace {
 
 constexpr std::uint32_t kPlain = 0x52010001, kSelfClosing = 0x52010002, kBadButton = 0x52010003,
-                        kUnknownType = 0x52010004, kKeys = 0x52010005, kShaped = 0x52010006, kOwn = 0x06010000,
-                        kEdit = 0x16010001, kButton = 0x16010002, kEdit2 = 0x16010003;
+                        kUnknownType = 0x52010004, kKeys = 0x52010005, kShaped = 0x52010006, kNested = 0x52010007,
+                        kOwn = 0x06010000, kEdit = 0x16010001, kButton = 0x16010002, kEdit2 = 0x16010003;
 // Handlers: 0 created, 1 may close, 2 moved, 3 character, 4 destroys the window it is told of,
 // 5 key down, 6 wheel, 7 click, 8 focus.
 constexpr std::size_t kCreated = 0, kMayClose = 1, kMoved = 2, kCharacter = 3, kClosesItself = 4, kKeyDown = 5,
@@ -42,6 +42,24 @@ std::string unitRecord(std::uint32_t type, std::vector<EventBinding> bindings, s
   u.bindings = std::move(bindings);
   u.propertyData = std::move(data);
   return writeUnitRecord(u);
+}
+
+// Boxes nested 40 deep, each listed before the box it sits in, and two boxes inside each other.
+constexpr std::uint32_t kChainBox = 0x16020000, kChainDepth = 40, kLoopBox = 0x16030000;
+std::vector<StoredUnit> nestedUnits() {
+  std::vector<StoredUnit> units{{kOwn, windowRecord({})}};
+  const auto box = [](std::uint32_t parent) {
+    UnitRecord u;
+    u.typeWord = type_word::ShapeBox;
+    u.width = u.height = 50;
+    u.flags = unit_flag::visible;
+    u.parentId = parent;
+    return writeUnitRecord(u);
+  };
+  for (std::uint32_t k = kChainDepth; k-- > 0;) units.emplace_back(kChainBox + k, box(k ? kChainBox + k - 1 : 0));
+  units.emplace_back(kLoopBox, box(kLoopBox + 1));
+  units.emplace_back(kLoopBox + 1, box(kLoopBox));
+  return units;
 }
 
 std::string knobPicture() { return readWholeFile(LANXING_PICTURES "volume-knob.bmp").bytes; }
@@ -82,6 +100,7 @@ std::string rulesBlock() {
        "",
        "",
        {{kOwn, windowRecord({})}, {kButton, unitRecord(type_word::PicBtn, {{event::click, kClick}}, knob.write())}}},
+      {kNested, 0x19010007, "", "", nestedUnits()},
   });
 }
 
@@ -105,7 +124,7 @@ class WindowRules : public ::testing::Test {
     testWindows().ReadTemplates(block, handlers);
   }
   void TearDown() override {
-    for (std::uint32_t id : {kPlain, kSelfClosing, kBadButton, kUnknownType, kKeys, kShaped})
+    for (std::uint32_t id : {kPlain, kSelfClosing, kBadButton, kUnknownType, kKeys, kShaped, kNested})
       testWindows().DestroyWindow(id);
     pumpPending();
   }
@@ -178,6 +197,22 @@ TEST_F(WindowRules, APictureButtonOfANewerVersionOrAnUnknownTypeFailsTheLoad) {
   EXPECT_FALSE(testWindows().LoadWindow(kUnknownType, nullptr));
   EXPECT_EQ(testWindows().LoadedWindowCount(), before);
   EXPECT_EQ(testWindows().GetWindowHandle(kBadButton), nullptr);
+}
+
+TEST_F(WindowRules, DeeplyNestedAndLoopingContainersStillLoadEveryUnit) {
+  ASSERT_TRUE(testWindows().LoadWindow(kNested, nullptr));
+  for (std::uint32_t k = 0; k < kChainDepth; ++k) {
+    SCOPED_TRACE(k);
+    Unit* box = testWindows().GetUnit(kNested, kChainBox + k);
+    ASSERT_TRUE(box && box->hwnd());
+    HWND container =
+        k ? testWindows().GetUnit(kNested, kChainBox + k - 1)->hwnd() : testWindows().GetWindowHandle(kNested);
+    EXPECT_EQ(GetParent(box->hwnd()), container);
+  }
+  for (std::uint32_t id : {kLoopBox, kLoopBox + 1}) {
+    Unit* box = testWindows().GetUnit(kNested, id);
+    EXPECT_TRUE(box && IsWindow(box->hwnd()));
+  }
 }
 
 TEST_F(WindowRules, AnOwnerThatIsNoLongerAWindowFailsANonModalLoad) {
