@@ -92,7 +92,7 @@ bool WindowFramework::createUnits(LoadedWindow& w, HWND owner, bool modal, std::
   const WindowTemplate& t = w.tmpl;
   const UnitRecord& own = *t.units.front().unit;
   w.units[0] = WindowUnit::create({*this, own, t.id, t.units.front().id, owner, 0, 0, CLR_INVALID}, w.menus.bar.get(),
-                                  modal, hiddenOwner_.get());
+                                  modal, [this] { return hiddenOwner(); });
   if (!w.units[0]) return false;
   w.menus.bar.release();  // the window destroys its menu bar
   if (!attachSubclass(w.hwnd(), w)) return false;

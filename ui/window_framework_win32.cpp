@@ -9,11 +9,7 @@ constexpr char kNoSuchUnit[] = "指定窗口或窗口组件不存在或尚未载
 }
 
 WindowFramework::WindowFramework(ProgramEnding ending)
-    : router_(table_, [this](std::string_view message) { fail(message); }),
-      ending_(ending),
-      hiddenOwner_(createHiddenOwnerWindow()) {
-  if (!hiddenOwner_) fail("载入启动窗口失败");
-}
+    : router_(table_, [this](std::string_view message) { fail(message); }), ending_(ending) {}
 
 WindowFramework::~WindowFramework() {
   // Windows still open (a test that ends early) go first, while their units can still be freed.
@@ -22,6 +18,12 @@ WindowFramework::~WindowFramework() {
     if (HWND hwnd = last->hwnd(); hwnd && IsWindow(hwnd)) ::DestroyWindow(hwnd);
     if (!loaded_.empty() && loaded_.back().get() == last) loaded_.pop_back();
   }
+}
+
+HWND WindowFramework::hiddenOwner() {
+  if (!hiddenOwner_) hiddenOwner_ = createHiddenOwnerWindow();
+  if (!hiddenOwner_) fail("载入启动窗口失败");
+  return hiddenOwner_.get();
 }
 
 void WindowFramework::fail(std::string_view message) {

@@ -89,10 +89,13 @@ class WindowFramework final : public UnitHost {
   bool createUnitsIn(UnitCreation& creation, std::size_t parent, int depth);
   bool createUnit(UnitCreation& creation, std::size_t i, HWND parent);
   bool stillLoaded(std::uint32_t windowId, HWND hwnd) const;
+  HWND hiddenOwner();
 
   WindowTable table_;
   EventRouter router_;
   ProgramEnding ending_;
+  // Owns the windows kept out of the task bar and the modal ones. Made when first needed: the
+  // main window does without it, and each window made costs start-up time.
   OwnedWindow hiddenOwner_;
   // Installed once the first window has loaded: before that no unit raises focus events, and
   // under Wine a hook makes every message sent while the units are created cost more.

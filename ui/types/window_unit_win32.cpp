@@ -37,7 +37,8 @@ Styles stylesOf(const WindowProperties& p, bool owned) {
 
 }  // namespace
 
-std::unique_ptr<WindowUnit> WindowUnit::create(const UnitContext& c, HMENU menuBar, bool modal, HWND hiddenOwner) {
+std::unique_ptr<WindowUnit> WindowUnit::create(const UnitContext& c, HMENU menuBar, bool modal,
+                                               const std::function<HWND()>& hiddenOwner) {
   auto properties = propertiesOrDefaults<WindowProperties>(c.record);
   if (!properties || !registerUnitClass(kClassName, DefWindowProcW, CS_DBLCLKS)) return nullptr;
   std::unique_ptr<WindowUnit> unit(new WindowUnit(c, std::move(*properties)));
@@ -49,7 +50,7 @@ std::unique_ptr<WindowUnit> WindowUnit::create(const UnitContext& c, HMENU menuB
     top = (GetSystemMetrics(SM_CYSCREEN) - r.height) / 2;
   }
   const Styles s = stylesOf(p, c.parent != nullptr);
-  HWND owner = c.parent ? c.parent : (modal || !p.shownInTaskBar) ? hiddenOwner : nullptr;
+  HWND owner = c.parent ? c.parent : (modal || !p.shownInTaskBar) ? hiddenOwner() : nullptr;
   unit->brush_.reset(CreateSolidBrush(unit->background()));
   const SIZE size = outerSizeKeepingClientArea(s.style, s.exStyle, menuBar != nullptr, r.width, r.height);
   HWND hwnd = CreateWindowExW(s.exStyle, kClassName, wideFromGbk(p.caption).c_str(), s.style, left, top, size.cx,

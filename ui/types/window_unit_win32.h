@@ -1,5 +1,7 @@
 #pragma once
 // The window's own unit: the top-level window, built from the window property data.
+#include <functional>
+
 #include "ui/format/property_data.h"
 #include "ui/handles_win32.h"
 #include "ui/unit_win32.h"
@@ -11,9 +13,10 @@ inline constexpr int caption = 8, alwaysOnTop = 9, icon = 10;
 class WindowUnit final : public Unit {
  public:
   // `menuBar` becomes the window's (it is destroyed with it). Without an owner, a modal window or
-  // one kept out of the task bar is owned by `hiddenOwner`. The window class has the system's
-  // default procedure: the framework puts the window's handling in front of it.
-  static std::unique_ptr<WindowUnit> create(const UnitContext& c, HMENU menuBar, bool modal, HWND hiddenOwner);
+  // one kept out of the task bar is owned by the window `hiddenOwner` gives. The window class has
+  // the system's default procedure: the framework puts the window's handling in front of it.
+  static std::unique_ptr<WindowUnit> create(const UnitContext& c, HMENU menuBar, bool modal,
+                                            const std::function<HWND()>& hiddenOwner);
 
   std::optional<PropertyValue> property(int index) const override;
   bool setProperty(int index, const PropertyValue& value) override;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ui/gbk_text_win32.h"
+#include "ui/pictures/bitmaps_win32.h"
 #include "ui/pictures/jpeg_decoder.h"
 #include "ui/whole_file.h"
 
@@ -111,21 +112,10 @@ Pixels SystemJpeg(const std::wstring& name) {
   if (FAILED(result)) return {};
   OLE_HANDLE handle = 0;
   picture->get_Handle(&handle);
-  const auto bitmap = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
-  const SIZE size = BitmapSize(bitmap);
-  Pixels p{size.cx, size.cy, std::vector<std::uint32_t>(static_cast<std::size_t>(size.cx) * size.cy)};
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = size.cx;
-  info.bmiHeader.biHeight = -size.cy;  // top row first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  HDC dc = GetDC(nullptr);
-  EXPECT_EQ(GetDIBits(dc, bitmap, 0, size.cy, p.rgb.data(), &info, DIB_RGB_COLORS), size.cy);
-  ReleaseDC(nullptr, dc);
+  auto pixels = pixelsOfBitmap(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)));
   picture->Release();
-  for (std::uint32_t& pixel : p.rgb) pixel &= 0xFFFFFF;
-  return p;
+  EXPECT_TRUE(pixels);
+  return pixels ? *pixels : Pixels{};
 }
 
 SIZE JpegSize(const std::wstring& name) {
