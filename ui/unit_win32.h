@@ -2,7 +2,6 @@
 // A created unit: its window (for visual types), its common properties 0-7 and what its type adds
 // from index 8 on. Each type is one small file with a factory listed in unit_types_win32.cpp.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cstdint>
 #include <memory>
@@ -12,6 +11,7 @@
 
 #include "ui/event_router.h"
 #include "ui/format/template_block.h"
+#include "ui/subclass_win32.h"
 
 using PropertyValue = std::variant<std::int32_t, std::string>;
 class Unit;
@@ -57,7 +57,7 @@ class Unit {
 
   // Every message of the unit's window passes here first (see attach); the default passes it on.
   virtual LRESULT subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return passToNextProcedure(hwnd, msg, wp, lp);
   }
 
   // Raises one of this unit's events.

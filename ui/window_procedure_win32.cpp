@@ -58,7 +58,7 @@ LRESULT LoadedWindow::subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
       return 0;
     case WM_NCDESTROY: {
       // The window's own unit sees the message before this, the last use of the window, is freed.
-      const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+      const LRESULT result = passToNextProcedure(hwnd, msg, wp, lp);
       WindowFramework& f = framework;
       f.forget(this);
       if (f.LoadedWindowCount() == 0) PostQuitMessage(0);
@@ -94,7 +94,7 @@ LRESULT LoadedWindow::subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
       break;
     case WM_NCACTIVATE:
       // Keep caption active: told at once to draw the caption as active again.
-      if (!wp && window().properties().keepCaptionActive) return DefSubclassProc(hwnd, msg, TRUE, lp);
+      if (!wp && window().properties().keepCaptionActive) return passToNextProcedure(hwnd, msg, TRUE, lp);
       break;
     case WM_ERASEBKGND:
     case WM_PRINTCLIENT: {
@@ -109,5 +109,5 @@ LRESULT LoadedWindow::subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
       return reinterpret_cast<LRESULT>(window().backgroundBrush());
     default: break;
   }
-  return DefSubclassProc(hwnd, msg, wp, lp);
+  return passToNextProcedure(hwnd, msg, wp, lp);
 }

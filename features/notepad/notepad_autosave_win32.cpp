@@ -35,7 +35,7 @@ LRESULT NotepadAutosave::subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARA
     timerFired();
     return 0;
   }
-  return DefSubclassProc(hwnd, msg, wp, lp);
+  return passToNextProcedure(hwnd, msg, wp, lp);
 }
 
 void NotepadAutosave::changed() {

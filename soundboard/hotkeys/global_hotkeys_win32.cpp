@@ -25,7 +25,7 @@ class Win32HotkeySystem final : public HotkeySystem {
     if (message == WM_HOTKEY)
       if (const int id = hotkeys_->forwardedIdentifier(wParam))
         SendMessageW(static_cast<HWND>(hotkeys_->receiver()), private_message::kFeedback, static_cast<WPARAM>(id), 0);
-    return DefSubclassProc(window, message, wParam, lParam);
+    return passToNextProcedure(window, message, wParam, lParam);
   }
 
  private:

@@ -60,14 +60,14 @@ void SkinnedControl::askParentColours(HDC dc) {
 LRESULT SkinnedControl::subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCDESTROY) {
     // The control's own destruction first; the record goes after it.
-    const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+    const LRESULT result = passToNextProcedure(hwnd, msg, wp, lp);
     forgetSkinned(owner_, this);
     return result;
   }
   if (msg == WM_PRINTCLIENT) {
     // A window printing this control into its own picture (a transparent label over it) gets the
     // skinned look too, not only the screen.
-    const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+    const LRESULT result = passToNextProcedure(hwnd, msg, wp, lp);
     paintSkinned(hwnd, {kind_, flags_, schemeOf(owner_), parent_}, skin::Handling::Repaint::whole,
                  reinterpret_cast<HDC>(wp));
     return result;
@@ -78,7 +78,7 @@ LRESULT SkinnedControl::subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM
     TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, hwnd, 0};
     TrackMouseEvent(&track);
   }
-  const LRESULT result = handling.procedure == skin::Handling::Procedure::own ? DefSubclassProc(hwnd, msg, wp, lp)
+  const LRESULT result = handling.procedure == skin::Handling::Procedure::own ? passToNextProcedure(hwnd, msg, wp, lp)
                                                                               : DefWindowProcW(hwnd, msg, wp, lp);
   paintSkinned(hwnd, {kind_, flags_, schemeOf(owner_), parent_}, handling.repaint);
   return result;

@@ -2,9 +2,9 @@
 // One skinned control: its record (kind, state flags, the colours its parent supplied) sitting in
 // front of the control's own procedure, turning each message into the skin's handling of it.
 #include <windows.h>
-#include <commctrl.h>
 
 #include "ui/skin/skin_paint_win32.h"
+#include "ui/subclass_win32.h"
 
 class ControlSkin;
 class SkinnedControl;

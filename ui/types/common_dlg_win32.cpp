@@ -23,6 +23,17 @@ std::wstring systemFilter(std::string_view filter) {
   return out + L'\0';
 }
 
+// The dialogs' library is loaded when a dialog first opens rather than at start: under Wine its own
+// start-up sets up the common controls, which costs more than showing the main window does.
+BOOL runFileDialog(bool save, OPENFILENAMEW& ofn) {
+  using FileDialog = BOOL(WINAPI*)(OPENFILENAMEW*);
+  static const HMODULE dialogs = LoadLibraryW(L"comdlg32.dll");
+  if (!dialogs) return FALSE;
+  const auto run = reinterpret_cast<FileDialog>(
+      reinterpret_cast<void*>(GetProcAddress(dialogs, save ? "GetSaveFileNameW" : "GetOpenFileNameW")));
+  return run ? run(&ofn) : FALSE;
+}
+
 class CommonDlg final : public NonVisualUnit {
  public:
   using NonVisualUnit::NonVisualUnit;
@@ -63,7 +74,7 @@ class CommonDlg final : public NonVisualUnit {
     ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     ofn.Flags = data_.options | OFN_EXPLORER;
-    const BOOL confirmed = data_.kind == 1 ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+    const BOOL confirmed = runFileDialog(data_.kind == 1, ofn);
     if (!confirmed) return false;
     data_.fileName = gbkFromWide(file.c_str());
     return true;

@@ -21,7 +21,7 @@ class OwnWindowUnit : public Unit {
         return 0;
       }
       case WM_ERASEBKGND: return 1;
-      default: return DefSubclassProc(hwnd_, msg, wp, lp);
+      default: return passToNextProcedure(hwnd_, msg, wp, lp);
     }
   }
 

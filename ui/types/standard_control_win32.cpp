@@ -22,5 +22,5 @@ LRESULT StandardControlUnit::subclassedMessage(HWND hwnd, UINT msg, WPARAM wp, L
   }
   LRESULT result = 0;
   if (intercept(msg, wp, lp, result)) return result;
-  return DefSubclassProc(hwnd, msg, wp, lp);
+  return passToNextProcedure(hwnd, msg, wp, lp);
 }
