@@ -95,7 +95,8 @@ bool setLink(HWND hwnd, LinkProcedure procedure, void* data) {
   Chain* chain = chainOf(hwnd);
   if (!chain) {
     // Fails, giving no procedure, for no window or another process's.
-    const LONG_PTR original = hwnd ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&chainProcedure)) : 0;
+    const LONG_PTR original =
+        hwnd ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&chainProcedure)) : 0;
     if (!original) return false;
     std::lock_guard lock(chainsLock());
     chain = &chains()[hwnd];

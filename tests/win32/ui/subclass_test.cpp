@@ -51,8 +51,8 @@ class SubclassTest : public ::testing::Test {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"SubclassTestWindow";
     RegisterClassW(&wc);
-    window = CreateWindowExW(0, wc.lpszClassName, L"", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
-                             nullptr);
+    window =
+        CreateWindowExW(0, wc.lpszClassName, L"", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_TRUE(window);
   }
   void TearDown() override {
@@ -93,8 +93,8 @@ TEST_F(SubclassTest, LinksLeaveInAnyOrderAndTheLastGivesTheProcedureBack) {
     void (*leave)(HWND);
     const char* after;
   };
-  const Case cases[] = {{detachSubclass<B>, "CA0"}, {detachSubclass<B>, "CA0"}, {detachSubclass<C>, "A0"},
-                        {detachSubclass<A>, "0"}};
+  const Case cases[] = {
+      {detachSubclass<B>, "CA0"}, {detachSubclass<B>, "CA0"}, {detachSubclass<C>, "A0"}, {detachSubclass<A>, "0"}};
   for (const Case& step : cases) {
     step.leave(window);
     EXPECT_EQ(probe(), step.after);
@@ -106,8 +106,8 @@ TEST_F(SubclassTest, LinksLeaveInAnyOrderAndTheLastGivesTheProcedureBack) {
 TEST_F(SubclassTest, AProcedurePutInFrontSinceKeepsWorkingWhenTheLinksLeave) {
   const LONG_PTR own = slot();
   ASSERT_TRUE(attachSubclass(window, a));
-  foreignNext = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&foreignProcedure)));
+  foreignNext =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&foreignProcedure)));
   ASSERT_TRUE(attachSubclass(window, b));
   EXPECT_EQ(probe(), "FBA0");
 
